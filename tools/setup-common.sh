@@ -1,0 +1,42 @@
+# Shared by ./run and ./test: install the Debian packages the game needs, then configure and build.
+# Sourced, not executed.
+
+# Build and run-time packages of a fresh Debian 12 machine.
+ZUB_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-multimedia-dev libqt6multimediawidgets6 qt6-qpa-plugins libgl-dev
+    libjpeg-dev
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    fonts-liberation
+)
+# Extra packages the test suite needs: a virtual X server, input simulation, format checks.
+ZUB_TEST_PACKAGES=(
+    xvfb xauth xdotool x11-apps imagemagick clang-format
+    desktop-file-utils appstream
+)
+
+zub_install_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing missing Debian packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+zub_build() {
+    local preset=$1
+    cmake --preset "$preset"
+    cmake --build --preset "$preset"
+}
