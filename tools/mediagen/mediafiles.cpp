@@ -1,0 +1,85 @@
+#include "mediafiles.h"
+
+#include "assets/medianames.h"
+#include "cuesounds.h"
+#include "gameovermovie.h"
+#include "intromovie.h"
+#include "introtimeline.h"
+#include "moviewriter.h"
+#include "music.h"
+#include "soundtracks.h"
+#include "wavfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <stdexcept>
+
+namespace zub::mediagen {
+
+namespace {
+
+// Moderate JPEG quality keeps the movies small; their pictures are dark and smooth.
+constexpr int kIntroQuality = 9;
+constexpr int kGameOverQuality = 4;
+
+void report(const QString& path)
+{
+    QTextStream(stdout) << QFileInfo(path).fileName() << ": " << QFileInfo(path).size() << " bytes\n";
+}
+
+} // namespace
+
+void WriteMediaFiles(const QString& folder, const QString& encoderProgram)
+{
+    const QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        throw std::runtime_error("cannot create the folder " + folder.toStdString());
+    }
+    const auto pathOf = [&dir](QLatin1StringView name) { return dir.filePath(QString(name)); };
+
+    const struct
+    {
+        QLatin1StringView name;
+        AudioBuffer (*make)();
+    } sounds[] = {{MediaNames::BackSound, BackgroundMusic},
+                  {MediaNames::MediaWin, FoundLetterSound},
+                  {MediaNames::LoseLetter, WrongLetterSound},
+                  {MediaNames::WinSound, WonWordSound},
+                  {MediaNames::NewWord, NewWordSound}};
+    for (const auto& sound : sounds) {
+        WriteWav(sound.make(), pathOf(sound.name));
+        report(pathOf(sound.name));
+    }
+
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        throw std::runtime_error("cannot create a temporary folder: " + scratch.errorString().toStdString());
+    }
+    const QString introSound = scratch.filePath(QStringLiteral("intro.wav"));
+    WriteWav(IntroSoundtrack(), introSound);
+    WriteMovie(encoderProgram,
+               {.path = pathOf(MediaNames::Media),
+                .frameSize = intro::kFrameSize,
+                .framesPerSecond = intro::kFramesPerSecond,
+                .frameCount = intro::FrameCount(),
+                .quality = kIntroQuality,
+                .soundtrackWav = introSound},
+               IntroFrame);
+    report(pathOf(MediaNames::Media));
+
+    const QString gameOverSound = scratch.filePath(QStringLiteral("gameover.wav"));
+    WriteWav(GameOverSoundtrack(), gameOverSound);
+    WriteMovie(encoderProgram,
+               {.path = pathOf(MediaNames::GameOverMovie),
+                .frameSize = gameover::kFrameSize,
+                .framesPerSecond = gameover::kFramesPerSecond,
+                .frameCount = gameover::FrameCount(),
+                .quality = kGameOverQuality,
+                .soundtrackWav = gameOverSound},
+               GameOverFrame);
+    report(pathOf(MediaNames::GameOverMovie));
+}
+
+} // namespace zub::mediagen

@@ -1,0 +1,93 @@
+#include "cuesounds.h"
+#include "music.h"
+#include "signal.h"
+#include "soundtracks.h"
+
+#include <QTest>
+
+using namespace zub::mediagen;
+using namespace zub::mediagen::test;
+
+using SoundMaker = AudioBuffer (*)();
+Q_DECLARE_METATYPE(SoundMaker)
+
+class SoundsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void soundsFitTheirCue_data()
+    {
+        QTest::addColumn<SoundMaker>("make");
+        QTest::addColumn<double>("shortest");
+        QTest::addColumn<double>("longest");
+        // A found letter may sound several times in one click, so it must be over quickly.
+        QTest::newRow("found letter") << SoundMaker(FoundLetterSound) << 0.1 << 0.49;
+        QTest::newRow("wrong letter") << SoundMaker(WrongLetterSound) << 0.2 << 0.99;
+        QTest::newRow("won word") << SoundMaker(WonWordSound) << 1.0 << 2.0;
+        QTest::newRow("new word") << SoundMaker(NewWordSound) << 0.3 << 0.99;
+        QTest::newRow("wood knock") << SoundMaker(WoodKnockSound) << 0.1 << 0.5;
+        // The game starts the music again every 16 seconds.
+        QTest::newRow("background music") << SoundMaker(BackgroundMusic) << 15.9 << 16.0;
+        // The intro window hands over to the board after 25 seconds.
+        QTest::newRow("intro soundtrack") << SoundMaker(IntroSoundtrack) << 25.0 << 25.0;
+        QTest::newRow("game-over soundtrack") << SoundMaker(GameOverSoundtrack) << 3.0 << 5.0;
+    }
+
+    // Each sound has the length its cue allows, is clearly audible without clipping, and starts and
+    // ends in silence so that starting or cutting it off never clicks.
+    void soundsFitTheirCue()
+    {
+        QFETCH(SoundMaker, make);
+        QFETCH(double, shortest);
+        QFETCH(double, longest);
+        const AudioBuffer sound = make();
+        QVERIFY2(sound.duration() >= shortest && sound.duration() <= longest,
+                 qPrintable(QStringLiteral("%1 s").arg(sound.duration())));
+        QVERIFY(sound.peak() >= 0.3f);
+        QVERIFY(sound.peak() <= 0.9f);
+        QVERIFY(std::abs(sound.at(0)) < 0.01f);
+        QVERIFY(Loudness(sound, sound.duration() - 0.005, sound.duration()) < 0.01);
+    }
+
+    void soundsAreTheSameEveryTime()
+    {
+        QCOMPARE(WrongLetterSound().samples(), WrongLetterSound().samples());
+        QCOMPARE(NewWordSound().samples(), NewWordSound().samples());
+        QCOMPARE(BackgroundMusic().samples(), BackgroundMusic().samples());
+    }
+
+    // Background music plays throughout, without gaps, until it eases out for the next start.
+    void backgroundMusicHasNoGaps()
+    {
+        const AudioBuffer music = BackgroundMusic();
+        for (double from = 0.5; from < 15.0; from += 0.5) {
+            QVERIFY2(Loudness(music, from, from + 0.5) > 0.03,
+                     qPrintable(QStringLiteral("quiet at %1 s").arg(from)));
+        }
+    }
+
+    // Restarted every 16 seconds, the music must have died away by its end, so that the restart never
+    // cuts a sounding note, and must rise from silence at its start.
+    void backgroundMusicJoinsItsBeginning()
+    {
+        const AudioBuffer music = BackgroundMusic();
+        const double middle = Loudness(music, 4.0, 12.0);
+        QVERIFY(Loudness(music, 0.0, 0.001) < 0.1 * middle);
+        QVERIFY(Loudness(music, music.duration() - 0.05, music.duration()) < 0.1 * middle);
+    }
+
+    // The soundtrack knocks when each beam of the gallows is set in place.
+    void introKnocksOnTheGallowsStrokes()
+    {
+        const AudioBuffer track = IntroSoundtrack();
+        for (const double strokeEnd : {4.9, 6.1, 7.1, 7.9, 8.9}) {
+            const double before = Loudness(track, strokeEnd - 0.2, strokeEnd - 0.05);
+            const double after = Loudness(track, strokeEnd, strokeEnd + 0.1);
+            QVERIFY2(after > 1.5 * before, qPrintable(QStringLiteral("no knock at %1 s").arg(strokeEnd)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(SoundsTest)
+#include "sounds_test.moc"
