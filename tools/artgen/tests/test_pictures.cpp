@@ -1,0 +1,148 @@
+// The painted pictures fit the board: each used-tile picture changes only its own letter, and under
+// the tile's click area; New Word's lettering lies under its click area; every stage looks different.
+
+#include "boardlayout.h"
+#include "boardpicture.h"
+#include "gallowspicture.h"
+#include "switchpicture.h"
+
+#include <QPainter>
+#include <QTest>
+
+using namespace zub::artgen;
+
+namespace {
+
+// The bounding box of the pixels that differ between two pictures of the same size, within `area`.
+QRect differenceBox(const QImage& a, const QImage& b, const QRect& wanted)
+{
+    const QRect area = wanted.intersected(a.rect());
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                box = box.united(QRect(x, y, 1, 1));
+            }
+        }
+    }
+    return box;
+}
+
+int differingPixels(const QImage& a, const QImage& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+class PicturesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_red = PaintBoard(kLetterRed, kNewWordRed);
+        m_white = PaintBoard(kUsedLetterWhite, kNewWordRed);
+        m_locked = PaintBoard(kLetterRed, kNewWordGrey);
+        QCOMPARE(m_red.size(), kBackdropSize);
+    }
+
+    void usedTileChangesOnlyItsLetter_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < 26; ++i) {
+            QTest::newRow(QByteArray(1, char('A' + i)).constData()) << i;
+        }
+    }
+
+    // The letter lies inside its used-tile picture, clear of its edges (so no part of it is cut off
+    // there), and under its click area: showing the picture recolours the whole letter, and a click on
+    // the letter reaches the tile.
+    void usedTileChangesOnlyItsLetter()
+    {
+        QFETCH(int, index);
+        const LetterTile& tile = LetterTiles()[index];
+        const QRect picture = OnBackdrop(tile.usedPictureRect());
+        const QRect letter = differenceBox(m_red, m_white, picture);
+        QVERIFY2(letter.isValid(), "the letter does not change colour");
+        QVERIFY2(picture.adjusted(1, 1, -1, -1).contains(letter), "the letter runs to the picture's edge");
+        QVERIFY2(OnBackdrop(tile.clickArea).contains(letter), "the letter reaches outside its click area");
+    }
+
+    // Outside the tiles the two boards are the same, pixel for pixel.
+    void lettersAreTheOnlyDifference()
+    {
+        QImage masked = m_white.copy();
+        QPainter painter(&masked);
+        for (const LetterTile& tile : LetterTiles()) {
+            painter.drawImage(OnBackdrop(tile.usedPictureRect()).topLeft(),
+                              m_red.copy(OnBackdrop(tile.usedPictureRect())));
+        }
+        painter.end();
+        QCOMPARE(differingPixels(masked, m_red), 0);
+    }
+
+    void newWordLetteringLiesUnderItsClickArea()
+    {
+        const QRect lettering = differenceBox(m_red, m_locked, QRect(QPoint(0, 0), kBackdropSize));
+        QVERIFY(lettering.isValid());
+        QVERIFY(OnBackdrop(kNewWordPicture).contains(lettering));
+        QVERIFY(OnBackdrop(kNewWordClick).contains(lettering));
+    }
+
+    void everyStageDiffersFromTheOneBefore()
+    {
+        for (int stage = 2; stage <= kStageCount; ++stage) {
+            QVERIFY2(differingPixels(PaintGallows(stage - 1), PaintGallows(stage)) > 80,
+                     qPrintable(QStringLiteral("gallows stage %1 adds too little").arg(stage)));
+            QVERIFY2(differingPixels(PaintSwitch(stage - 1), PaintSwitch(stage)) > 80,
+                     qPrintable(QStringLiteral("switch stage %1 barely moves").arg(stage)));
+        }
+    }
+
+    void stagePicturesHaveTheirImagesSize()
+    {
+        QCOMPARE(PaintGallows(1).size(), OnBackdrop(kHangmanPicture).size());
+        QCOMPARE(PaintSwitch(11).size(), OnBackdrop(kSwitchPicture).size());
+    }
+
+    // The lever swings from the far left through upright to the far right.
+    void leverSwingsFromLeftToRight_data()
+    {
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<qreal>("angle");
+        QTest::newRow("first") << 1 << 180.0;
+        QTest::newRow("upright") << 6 << 90.0;
+        QTest::newRow("last") << 11 << 0.0;
+    }
+
+    void leverSwingsFromLeftToRight()
+    {
+        QFETCH(int, stage);
+        QFETCH(qreal, angle);
+        QCOMPARE(LeverAngle(stage), angle);
+    }
+
+    void stagesOutsideTheSeriesAreRefused()
+    {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintGallows(0));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintGallows(12));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintSwitch(0));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintSwitch(12));
+    }
+
+private:
+    QImage m_red;    // letters not yet guessed, New Word open
+    QImage m_white;  // every letter used
+    QImage m_locked; // New Word locked
+};
+
+QTEST_MAIN(PicturesTest)
+#include "test_pictures.moc"
