@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+
+namespace zub {
+
+// The typefaces the board's texts are set in. The fonts travel inside the executable, so the board
+// looks the same on every machine.
+enum class BoardTypeface
+{
+    SansSerif,   // the dialog typeface of the panels and buttons
+    Arial,       // the score boxes and letter slots
+    ArialNarrow, // the high-score table
+};
+
+// Adds the embedded fonts to the application; call once after the application object exists. Throws
+// zub::Error naming a font that cannot be added. Further calls do nothing.
+void RegisterBoardFonts();
+
+// A font of the given typeface whose characters are pixelHeight pixels high (without internal leading).
+QFont BoardFont(BoardTypeface face, int pixelHeight, bool bold);
+
+} // namespace zub
