@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "game/captions.h"
 
+#include <QString>
 #include <array>
 
 namespace zub {
@@ -66,7 +67,7 @@ struct Tile
 
 struct Board
 {
-    QString Caption = QStringLiteral("Hangman Version 1.2 -  Level - Easy - Words 1000+");
+    QString Caption = kCaptions.Start.toString();
 
     struct
     {

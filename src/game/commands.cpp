@@ -1,0 +1,124 @@
+// The menu commands and the New Word tile.
+#include "game/captions.h"
+#include "game/game.h"
+#include "game/levels.h"
+#include "game/wordlists.h"
+
+namespace zub {
+
+void Game::Exit1Click()
+{
+    for (int list = 0; list < int(kWordLists.size()); ++list) {
+        if ((m_board.*kWordLists[list].Item).Checked)
+            m_board.Caption = kCaptions.NewGame[list].toString();
+    }
+    m_board.Timer1.Enabled = false;
+    // A lost game's offer of the table lapses with it, and its music stays off.
+    m_board.GameOverTimer.Enabled = false;
+    m_cues.Stop(Cue::BackSound);
+    m_cues.Play(Cue::NewWord);
+    m_board.EnterNamePanel.Visible = false;
+    m_board.AboutPanel.Visible = false;
+    ShowStage(m_board.HangmanPic, kHangPos, 1);
+    ShowStage(m_board.SwitchPosPic, kSwitchPos, 1);
+    m_state.LetterPoints = kLevels[kEasy].LetterPoints;
+    m_state.WrongGuessCount = kLevels[kEasy].CounterStart;
+    m_state.HangPos = kLevels[kEasy].FirstStage;
+    m_state.SwitchPos = kLevels[kEasy].FirstStage;
+    for (int level = 0; level < int(kLevels.size()); ++level)
+        (m_board.*kLevels[level].Item).Checked = level == kEasy;
+    m_board.Hints1.Enabled = true;
+    m_board.MovieScreen.Visible = false;
+    m_board.GameOverPanel.Visible = false;
+    m_state.LettersFound = 0;
+    m_state.ScorePoints = 0;
+    m_board.ScorePointsLabel.Caption = QStringLiteral("0");
+    HideAllLetters();
+    UnlockAllTiles();
+    UnlockNewWord();
+    DrawNewWord();
+    LayOutDashes();
+}
+
+void Game::NewWordClickClick()
+{
+    if (!m_board.NewWordClick.Enabled)
+        return;
+    m_board.Timer1.Enabled = false;
+    m_cues.Stop(Cue::BackSound);
+    m_cues.Play(Cue::NewWord);
+    ShowStage(m_board.HangmanPic, kHangPos, 1);
+    m_state.WrongGuessCount = 0;
+    m_state.HangPos = 1;
+    m_state.SwitchPos = 1;
+    ShowStage(m_board.SwitchPosPic, kSwitchPos, 1);
+    m_board.Hints1.Enabled = false;
+    LockNewWord();
+    m_cues.Stop(Cue::WinSound);
+    const int level = CheckedLevel(m_board);
+    m_state.LetterPoints = kLevels[level].LetterPoints;
+    if (kLevels[level].FirstStage != 1)
+        EnterFirstStage(level);
+    m_state.LettersFound = 0;
+    BeginWord();
+}
+
+void Game::N10001Click()
+{
+    ChooseWordList(0);
+}
+
+void Game::N20001Click()
+{
+    ChooseWordList(1);
+}
+
+void Game::EnableHints1Click()
+{
+    ChooseLevel(kEasy);
+}
+
+void Game::EnablePictures1Click()
+{
+    ChooseLevel(kNormal);
+}
+
+void Game::EnableBoth1Click()
+{
+    ChooseLevel(kHard);
+}
+
+void Game::Show1Click()
+{
+    m_board.GameOverPanel.Visible = true;
+}
+
+void Game::About1Click()
+{
+    m_board.AboutPanel.Visible = true;
+}
+
+// The word on the board stays; the list is read from the next word on.
+void Game::ChooseWordList(int list)
+{
+    m_board.Caption = kCaptions.Words[list].toString();
+    for (int other = 0; other < int(kWordLists.size()); ++other)
+        (m_board.*kWordLists[other].Item).Checked = other == list;
+}
+
+// A level is chosen once per game, after New Game and before the word is under way.
+void Game::ChooseLevel(int level)
+{
+    if (!m_board.Hints1.Enabled)
+        return;
+    m_board.Caption = kCaptions.Level[level].toString();
+    m_state.LetterPoints = kLevels[level].LetterPoints;
+    for (int other = 0; other < int(kLevels.size()); ++other)
+        (m_board.*kLevels[other].Item).Checked = other == level;
+    m_board.Hints1.Enabled = false;
+    // Easy starts where New Game, the only way to open the Level menu, has just put the gallows.
+    if (kLevels[level].FirstStage != kLevels[kEasy].FirstStage)
+        EnterFirstStage(level);
+}
+
+} // namespace zub

@@ -1,0 +1,111 @@
+// The start of play and of every word: the game start, the draw from the word list and the dash layout.
+#include "game/dashlayout.h"
+#include "game/game.h"
+#include "game/levels.h"
+#include "game/wordlists.h"
+#include "platform/error.h"
+#include "platform/integers.h"
+#include "platform/randomsource.h"
+#include "platform/textlines.h"
+
+namespace zub {
+
+namespace {
+
+int WordCountOf(const TextLines& list, const QString& file)
+{
+    const QString& text = list.line(0);
+    try {
+        return StrToInt(text);
+    } catch (const Error& error) {
+        throw Error(QStringLiteral("%1 (line 0 of %2)").arg(error.message(), file));
+    }
+}
+
+// A word the tiles can finish: 3 to 13 capital letters. Any other line would leave the slots of the last
+// word on the board, or a position no tile can find, so the list is reported as broken instead.
+void CheckWord(const QString& word, int index, const QString& file)
+{
+    bool capitals = word.size() >= kShortestWord && word.size() <= kLongestWord;
+    for (QChar c : word)
+        capitals = capitals && c >= u'A' && c <= u'Z';
+    if (!capitals)
+        throw Error(
+            QStringLiteral("Line %1 of %2 holds \"%3\", which is not a word of %4 to %5 capital letters")
+                .arg(index)
+                .arg(file, word)
+                .arg(kShortestWord)
+                .arg(kLongestWord));
+}
+
+} // namespace
+
+void Game::FormActivate(int clientWidth, int clientHeight)
+{
+    if (m_started)
+        return;
+    // Marked first: a step that fails must not run the game start again at every activation.
+    m_started = true;
+    m_state.WrongGuessCount = 0;
+    m_state.HangPos = 1;
+    m_state.SwitchPos = 1;
+    m_cues.Play(Cue::BackSound);
+    // The 960 x 660 board centred across and standing 10 pixels above the middle.
+    m_board.BackPanel.Left = clientWidth / 2 - 480;
+    m_board.BackPanel.Top = clientHeight / 2 - 340;
+    m_board.HighScoreImage.ResourceName = QStringLiteral("HANGHIGHSCORE");
+    ShowStage(m_board.SwitchPosPic, kSwitchPos, 1);
+    ShowStage(m_board.HangmanPic, kHangPos, 1);
+    m_board.Hints1.Enabled = false;
+    LockNewWord();
+    m_state.LetterPoints = kLevels[CheckedLevel(m_board)].LetterPoints;
+    m_state.LettersFound = 0;
+    BeginWord();
+    LoadHighScores();
+}
+
+void Game::BeginWord()
+{
+    HideAllLetters();
+    UnlockAllTiles();
+    DrawNewWord();
+    LayOutDashes();
+}
+
+void Game::DrawNewWord()
+{
+    TextLines list;
+    QString file;
+    for (const WordListChoice& choice : kWordLists) {
+        if ((m_board.*choice.Item).Checked) {
+            file = m_files.*choice.File;
+            list.LoadFromFile(file);
+        }
+    }
+    const int WordCount = WordCountOf(list, file);
+    // next() is never negative, so the remainder lies in 0 .. |WordCount| - 1 whatever the count's sign.
+    // The source is not seeded here: it was seeded once for the run, and seeding it for every word would
+    // give every word started within one clock second the same line.
+    const int r = WordCount == 0 ? 0 : m_random.next() % WordCount;
+    const int WordIndex = r + 1;
+    const QString word = list.line(WordIndex);
+    CheckWord(word, WordIndex, file);
+    m_state.WordLength = int(word.size());
+    for (int k = 0; k < kLetterSlotCount; ++k)
+        m_board.Letter[k].Caption = k < m_state.WordLength ? QString(word[k]) : QStringLiteral(" ");
+    SyncWordSlots();
+}
+
+void Game::LayOutDashes()
+{
+    const int length = m_state.WordLength;
+    if (length < kShortestWord || length > kLongestWord)
+        return;
+    const DashLayout& layout = kDashLayouts[length - kShortestWord];
+    m_board.Dashes.Caption = QStringLiteral("_ ").repeated(length).chopped(1);
+    m_board.Dashes.Left = layout.Dashes;
+    for (int n = 0; n < kLetterSlotCount; ++n)
+        m_board.Letter[n].Left = layout.Letter[n];
+}
+
+} // namespace zub

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <utility>
+
+namespace zub {
+
+// A text file held as a list of lines: read whole, changed line by line, written whole.
+//
+// Reading splits at CR LF, CR or LF, so a final line break adds no empty line; writing puts CR LF after
+// every line, the last one included. The bytes are UTF-8 both ways. Every failure throws zub::Error that
+// names the file: one that cannot be read or written, or a line index that is not in the list.
+class TextLines
+{
+public:
+    TextLines() = default;
+    explicit TextLines(QStringList lines) : m_lines(std::move(lines)) {}
+
+    // Replaces the whole list with the lines of the file. On failure the list stays as it was.
+    void LoadFromFile(const QString& path);
+    // Writes the whole list to a new file that then replaces the old one, so a failed or interrupted
+    // write leaves the previous content whole.
+    void SaveToFile(const QString& path) const;
+
+    int count() const { return int(m_lines.size()); }
+    const QString& line(int index) const;
+    void setLine(int index, const QString& text);
+    const QStringList& lines() const { return m_lines; }
+
+    // The list of lines in the text, split at CR LF, CR or LF.
+    static QStringList Split(const QString& text);
+
+private:
+    void checkIndex(int index) const;
+
+    QStringList m_lines;
+    QString m_fileName; // the file last loaded, named in index errors
+};
+
+} // namespace zub

@@ -1,0 +1,218 @@
+#pragma once
+
+// The shared fixture of the rule tests: word lists and a high-score file written into a temporary folder,
+// a cue player that records every call, and a random source with a fixed seed.
+
+#include "game/game.h"
+#include "platform/error.h"
+#include "platform/seededrandom.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <utility>
+
+namespace zub::test {
+
+inline QString CueName(Cue cue)
+{
+    switch (cue) {
+    case Cue::GameOverMovie:
+        return QStringLiteral("GameOverMovie");
+    case Cue::WinSound:
+        return QStringLiteral("WinSound");
+    case Cue::LoseLetter:
+        return QStringLiteral("LoseLetter");
+    case Cue::BackSound:
+        return QStringLiteral("BackSound");
+    case Cue::NewWord:
+        return QStringLiteral("NewWord");
+    case Cue::MediaWin:
+        return QStringLiteral("MediaWin");
+    }
+    return {};
+}
+
+// Records every Play and Stop in order, as "Play WinSound" or "Stop BackSound".
+class RecordingCuePlayer final : public CuePlayer
+{
+public:
+    void Play(Cue cue) override { calls.append(QStringLiteral("Play ") + CueName(cue)); }
+    void Stop(Cue cue) override { calls.append(QStringLiteral("Stop ") + CueName(cue)); }
+    // The calls since the last take.
+    QStringList take() { return std::exchange(calls, {}); }
+
+    QStringList calls;
+};
+
+inline void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    file.write(bytes);
+}
+
+inline QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A word list: the count on line 0, then the words.
+inline QByteArray WordList(const QStringList& words)
+{
+    return (QString::number(words.size()) + QStringLiteral("\r\n") + words.join(QStringLiteral("\r\n")) +
+            QStringLiteral("\r\n"))
+        .toUtf8();
+}
+
+// A 22-line high-score file: "Best scores" first, "end" last, names "Name1" .. "Name10".
+inline QByteArray HighScoreFile(const QStringList& scores)
+{
+    QStringList lines{QStringLiteral("Best scores")};
+    for (int rank = 1; rank <= kRankCount; ++rank)
+        lines << QStringLiteral("Name%1").arg(rank) << scores.value(rank - 1);
+    lines << QStringLiteral("end");
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+// Thirteen different letters, none of them I: any number of them up to 12 can be found before a loss.
+inline const QString kLongWord = QStringLiteral("ABCDEFGHJKLMN");
+
+inline const QStringList kDescendingScores{"1500", "1200", "1000", "800", "600",
+                                           "500",  "400",  "300",  "200", "100"};
+
+// The message of the zub::Error that action throws, or an empty text when it throws none.
+template <typename F> QString ErrorOf(F&& action)
+{
+    try {
+        action();
+    } catch (const Error& error) {
+        return error.message();
+    }
+    return {};
+}
+
+class GameFixture
+{
+public:
+    explicit GameFixture(const QStringList& words1000 = {"CAT"}, const QStringList& words2000 = {"DOG"},
+                         unsigned seed = 1)
+        : random(seed)
+    {
+        files.Words1000 = dir.filePath("datalst2.zub");
+        files.Words2000 = dir.filePath("datalst.zub");
+        files.HighScoreTemplate = dir.filePath("hang.zub");
+        files.HighScores = dir.filePath("user/hang.zub");
+        WriteBytes(files.Words1000, WordList(words1000));
+        WriteBytes(files.Words2000, WordList(words2000));
+        WriteBytes(files.HighScoreTemplate, HighScoreFile(kDescendingScores));
+        game = std::make_unique<Game>(files, cues, random);
+    }
+
+    const GameState& state() const { return game->state(); }
+    const Board& board() const { return game->board(); }
+    const HighScoreTable& highScores() const { return game->highScores(); }
+
+    void start() { game->FormActivate(1024, 680); }
+
+    void guess(const QString& letters)
+    {
+        for (QChar letter : letters)
+            game->LetterClick(char(letter.unicode()));
+    }
+
+    // The word on the board, from the captions of its slots.
+    QString word() const
+    {
+        QString text;
+        for (int n = 0; n < state().WordLength; ++n)
+            text += board().Letter[n].Caption.trimmed();
+        return text;
+    }
+
+    // Guesses letters that are not in the word, A first, count times.
+    void miss(int count)
+    {
+        for (char letter = 'A'; letter <= 'Z' && count > 0; ++letter) {
+            if (!word().contains(QLatin1Char(letter)) && board().Tiles[letter - 'A'].Button.Enabled) {
+                game->LetterClick(letter);
+                --count;
+            }
+        }
+    }
+
+    // Misses until the word is lost.
+    void loseWord() { miss(11 - state().WrongGuessCount); }
+
+    // Guesses every letter of the word.
+    void winWord() { guess(word()); }
+
+    // New Game at a level (0 Easy, 1 Normal, 2 Hard), then `positions` letters found and the word lost:
+    // a score of positions x the level's points. Needs a word of distinct letters longer than positions.
+    void scoreAndLose(int level, int positions)
+    {
+        game->Exit1Click();
+        if (level == 1)
+            game->EnablePictures1Click();
+        if (level == 2)
+            game->EnableBoth1Click();
+        guess(word().left(positions));
+        loseWord();
+    }
+
+    // scoreAndLose, then the game-over tick and the name confirmed on the name-entry panel.
+    void placeScore(int level, int positions, const QString& name)
+    {
+        scoreAndLose(level, positions);
+        game->GameOverTimerTimer();
+        game->setNameText(name);
+        game->NameOkButtonClick();
+    }
+
+    QTemporaryDir dir;
+    GameFiles files;
+    RecordingCuePlayer cues;
+    SeededRandom random;
+    std::unique_ptr<Game> game;
+};
+
+// Everything the rules hold, as text, to show that an event changed nothing.
+inline QString Snapshot(const Game& game)
+{
+    const GameState& s = game.state();
+    const Board& b = game.board();
+    QStringList parts;
+    for (int n : {s.ScorePoints, s.LetterPoints, s.WrongGuessCount, s.HangPos, s.SwitchPos, s.LettersFound,
+                  s.WordLength, b.BackPanel.Left, b.BackPanel.Top, b.Dashes.Left})
+        parts << QString::number(n);
+    parts << s.ScorePointsText << b.Caption << b.HangmanPic.ResourceName << b.SwitchPosPic.ResourceName
+          << b.HighScoreImage.ResourceName << b.ScorePointsLabel.Caption << b.HighestScoreLabel.Caption
+          << b.Dashes.Caption << b.NameText;
+    parts += QStringList(s.WordSlot.begin(), s.WordSlot.end());
+    parts += QStringList(b.HSLabel.begin(), b.HSLabel.end());
+    QString flags;
+    const auto flag = [&flags](bool on) { flags += on ? u'1' : u'0'; };
+    for (const Tile& tile : b.Tiles) {
+        flag(tile.Button.Enabled);
+        flag(tile.Pic.Visible);
+    }
+    for (const Label& letter : b.Letter) {
+        flag(letter.Visible);
+        parts << letter.Caption << QString::number(letter.Left);
+    }
+    for (bool on :
+         {b.NewWordClick.Enabled, b.NewWordPic.Visible, b.MovieScreen.Visible, b.EnterNamePanel.Visible,
+          b.WellDonePanel.Visible, b.GameOverPanel.Visible, b.AboutPanel.Visible, b.Hints1.Enabled,
+          b.N10001.Checked, b.N20001.Checked, b.EnableHints1.Checked, b.EnablePictures1.Checked,
+          b.EnableBoth1.Checked, b.GameOverTimer.Enabled, b.WinTimer.Enabled, b.Timer1.Enabled})
+        flag(on);
+    parts << flags;
+    for (int rank = 1; rank <= kRankCount; ++rank)
+        parts << game.highScores().HSName(rank) << game.highScores().HSScore(rank);
+    return parts.join(u'|');
+}
+
+} // namespace zub::test

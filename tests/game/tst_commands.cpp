@@ -1,0 +1,169 @@
+#include "game/levels.h"
+#include "gamefixture.h"
+
+#include <QHash>
+
+using namespace zub;
+using namespace zub::test;
+
+namespace {
+
+using Handler = void (Game::*)();
+
+const QHash<QString, Handler> kCommands{
+    {"New Game", &Game::Exit1Click},         {"1000+", &Game::N10001Click},
+    {"2000+", &Game::N20001Click},           {"Easy", &Game::EnableHints1Click},
+    {"Normal", &Game::EnablePictures1Click}, {"Hard", &Game::EnableBoth1Click},
+    {"New Word", &Game::NewWordClickClick},  {"Show", &Game::Show1Click},
+    {"About", &Game::About1Click},
+};
+
+} // namespace
+
+class CommandsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The caption after each command, replaced whole by a fixed text.
+    void captionAfterCommands_data()
+    {
+        QTest::addColumn<QString>("commands");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("start") << ""
+                               << "Hangman Version 1.2 -  Level - Easy - Words 1000+";
+        QTest::newRow("1000+") << "1000+"
+                               << "Hangman Version 1.2 - Level - Easy -Words 1000+";
+        QTest::newRow("2000+") << "2000+"
+                               << "Hangman Version 1.2 - Level - Easy -Words 2000+";
+        QTest::newRow("New Game") << "New Game"
+                                  << "Hangman Version 1.2 - Level - Easy - Words 1000+";
+        QTest::newRow("2000+ then New Game") << "2000+,New Game"
+                                             << "Hangman Version 1.2 - Level - Easy - Words 2000+";
+        QTest::newRow("Easy") << "New Game,Easy"
+                              << "Hangman Version 1.2 - Level - Easy";
+        QTest::newRow("Normal") << "New Game,Normal"
+                                << "Hangman Version 1.2 - Level - Normal";
+        QTest::newRow("Hard") << "New Game,Hard"
+                              << "Hangman Version 1.2 - Level - Hard";
+        QTest::newRow("Hard then 2000+") << "New Game,Hard,2000+"
+                                         << "Hangman Version 1.2 - Level - Easy -Words 2000+";
+        QTest::newRow("second level ignored") << "New Game,Normal,Hard"
+                                              << "Hangman Version 1.2 - Level - Normal";
+        QTest::newRow("level after New Word") << "New Game,New Word,Hard"
+                                              << "Hangman Version 1.2 - Level - Easy - Words 1000+";
+        QTest::newRow("level before New Game") << "Hard"
+                                               << "Hangman Version 1.2 -  Level - Easy - Words 1000+";
+        QTest::newRow("Show and About") << "1000+,Show,About"
+                                        << "Hangman Version 1.2 - Level - Easy -Words 1000+";
+    }
+    void captionAfterCommands()
+    {
+        QFETCH(QString, commands);
+        QFETCH(QString, caption);
+        GameFixture f;
+        f.start();
+        for (const QString& command : commands.split(u',', Qt::SkipEmptyParts))
+            (f.game.get()->*kCommands.value(command))();
+        QCOMPARE(f.board().Caption, caption);
+    }
+
+    // A level chosen after New Game sets its points, counter, stage and pictures at once and closes the
+    // Level menu until the next New Game.
+    void levelChosenOncePerGame_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::newRow("Easy") << kEasy;
+        QTest::newRow("Normal") << kNormal;
+        QTest::newRow("Hard") << kHard;
+    }
+    void levelChosenOncePerGame()
+    {
+        QFETCH(int, level);
+        GameFixture f;
+        f.start();
+        f.game->Exit1Click();
+        (f.game.get()->*kCommands.value(QTest::currentDataTag()))();
+        const LevelRule& rule = kLevels[level];
+        QCOMPARE(f.state().LetterPoints, rule.LetterPoints);
+        QCOMPARE(f.state().WrongGuessCount, 10 - rule.WrongLettersAllowed);
+        QCOMPARE(f.state().HangPos, f.state().WrongGuessCount + 1);
+        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS%1").arg(f.state().HangPos));
+        QCOMPARE(f.board().SwitchPosPic.ResourceName, QStringLiteral("SWITCHPOS%1").arg(f.state().HangPos));
+        QVERIFY(!f.board().Hints1.Enabled);
+        QCOMPARE(f.board().EnableHints1.Checked, level == kEasy);
+        QCOMPARE(f.board().EnablePictures1.Checked, level == kNormal);
+        QCOMPARE(f.board().EnableBoth1.Checked, level == kHard);
+        const QString chosen = Snapshot(*f.game);
+        for (Handler other : {&Game::EnableHints1Click, &Game::EnablePictures1Click, &Game::EnableBoth1Click})
+            (f.game.get()->*other)();
+        QCOMPARE(Snapshot(*f.game), chosen);
+    }
+
+    // New Game after a game at Hard returns to Easy with everything reset, the Words choice kept.
+    void newGameAfterAHardGame()
+    {
+        GameFixture f({"CAT"}, {"DOG"});
+        f.start();
+        f.game->N20001Click();
+        f.game->Exit1Click();
+        f.game->EnableBoth1Click();
+        f.guess("D");
+        f.loseWord();
+        f.game->Show1Click();
+        f.game->About1Click();
+        f.game->Exit1Click();
+        QVERIFY(f.board().EnableHints1.Checked && !f.board().EnablePictures1.Checked &&
+                !f.board().EnableBoth1.Checked);
+        QVERIFY(f.board().N20001.Checked && !f.board().N10001.Checked);
+        QCOMPARE(f.board().Caption, QStringLiteral("Hangman Version 1.2 - Level - Easy - Words 2000+"));
+        QCOMPARE(f.state().LetterPoints, 100);
+        QCOMPARE(f.state().WrongGuessCount, 0);
+        QCOMPARE(f.state().HangPos, 1);
+        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS1"));
+        QCOMPARE(f.board().SwitchPosPic.ResourceName, QStringLiteral("SWITCHPOS1"));
+        QVERIFY(f.board().Hints1.Enabled);
+        QVERIFY(f.board().NewWordClick.Enabled && !f.board().NewWordPic.Visible);
+        QCOMPARE(f.state().ScorePoints, 0);
+        QCOMPARE(f.board().ScorePointsLabel.Caption, QStringLiteral("0"));
+        QVERIFY(!f.board().MovieScreen.Visible && !f.board().GameOverPanel.Visible &&
+                !f.board().AboutPanel.Visible);
+        QVERIFY(!f.board().Timer1.Enabled);
+        for (const Label& letter : f.board().Letter)
+            QVERIFY(!letter.Visible);
+        QCOMPARE(f.word(), QStringLiteral("DOG"));
+    }
+
+    // New Game does not stop the well-done display: WinTimer hides it when it fires.
+    void newGameLeavesTheWellDonePanelToItsTimer()
+    {
+        GameFixture f({"CAT"});
+        f.start();
+        f.winWord();
+        f.game->Exit1Click();
+        QVERIFY(f.board().WellDonePanel.Visible && f.board().WinTimer.Enabled);
+        f.game->WinTimerTimer();
+        QVERIFY(!f.board().WellDonePanel.Visible);
+    }
+
+    // Show and About open their panels and change nothing else; their OK buttons close them again.
+    void showAndAboutChangeNoGameState()
+    {
+        GameFixture f({"CAT"});
+        f.start();
+        f.guess("CZ");
+        const QString before = Snapshot(*f.game);
+        f.game->Show1Click();
+        f.game->Show1Click();
+        QVERIFY(f.board().GameOverPanel.Visible);
+        f.game->About1Click();
+        QVERIFY(f.board().AboutPanel.Visible);
+        f.game->BitBtn2Click();
+        QVERIFY(f.board().GameOverPanel.Visible && !f.board().AboutPanel.Visible);
+        f.game->BitBtn1Click();
+        QCOMPARE(Snapshot(*f.game), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandsTest)
+#include "tst_commands.moc"

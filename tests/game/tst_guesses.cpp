@@ -1,0 +1,187 @@
+#include "game/levels.h"
+#include "gamefixture.h"
+
+using namespace zub;
+using namespace zub::test;
+
+namespace {
+
+void ChooseLevel(Game& game, int level)
+{
+    game.Exit1Click();
+    if (level == kNormal)
+        game.EnablePictures1Click();
+    if (level == kHard)
+        game.EnableBoth1Click();
+}
+
+} // namespace
+
+class GuessesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each level allows its number of wrong letters: every one of them moves both pictures on by a stage,
+    // up to stage 11, and the next one loses the word with the pictures left at stage 11.
+    void wrongLettersUpToTheLevelsLimit_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("allowed");
+        QTest::addColumn<int>("firstStage");
+        QTest::newRow("Easy") << kEasy << 10 << 1;
+        QTest::newRow("Normal") << kNormal << 8 << 3;
+        QTest::newRow("Hard") << kHard << 6 << 5;
+    }
+    void wrongLettersUpToTheLevelsLimit()
+    {
+        QFETCH(int, level);
+        QFETCH(int, allowed);
+        QFETCH(int, firstStage);
+        GameFixture f({"CAT"});
+        f.start();
+        ChooseLevel(*f.game, level);
+        QCOMPARE(f.state().HangPos, firstStage);
+        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS%1").arg(firstStage));
+        for (int wrong = 1; wrong <= allowed; ++wrong) {
+            f.miss(1);
+            QCOMPARE(f.state().HangPos, firstStage + wrong);
+            QCOMPARE(f.state().SwitchPos, f.state().HangPos);
+            QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS%1").arg(firstStage + wrong));
+            QCOMPARE(f.board().SwitchPosPic.ResourceName,
+                     QStringLiteral("SWITCHPOS%1").arg(firstStage + wrong));
+            QVERIFY(!f.board().MovieScreen.Visible);
+        }
+        QCOMPARE(f.state().HangPos, 11);
+        f.guess("A");
+        QVERIFY(!f.board().MovieScreen.Visible);
+        f.miss(1);
+        QCOMPARE(f.state().WrongGuessCount, 11);
+        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS11"));
+        QCOMPARE(f.board().SwitchPosPic.ResourceName, QStringLiteral("SWITCHPOS11"));
+        QVERIFY(f.board().MovieScreen.Visible);
+        QVERIFY(f.board().GameOverTimer.Enabled);
+        QVERIFY(!f.board().NewWordClick.Enabled && f.board().NewWordPic.Visible);
+        for (int n = 0; n < kLetterSlotCount; ++n)
+            QCOMPARE(f.board().Letter[n].Visible, n < 3);
+        for (const Tile& tile : f.board().Tiles)
+            QVERIFY(!tile.Button.Enabled && tile.Pic.Visible);
+        QCOMPARE(f.state().LettersFound, 1);
+        QCOMPARE(f.state().ScorePoints, kLevels[level].LetterPoints);
+    }
+
+    // A letter scores at every position that holds it; the guess that reveals the last hidden position
+    // wins, whatever the wrong letters so far.
+    void lettersScorePerPositionUntilTheWin_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("guesses");
+        QTest::addColumn<QList<int>>("found");
+        QTest::newRow("Normal, L twice") << "LEVEL" << kNormal << "LEV" << QList<int>{2, 4, 5};
+        QTest::newRow("Easy, three A") << "BANANA" << kEasy << "ANB" << QList<int>{3, 5, 6};
+        QTest::newRow("Hard, I twice") << "IRIS" << kHard << "ISR" << QList<int>{2, 3, 4};
+        QTest::newRow("with misses") << "CAT" << kEasy << "QCXYZAT" << QList<int>{0, 1, 1, 1, 1, 2, 3};
+    }
+    void lettersScorePerPositionUntilTheWin()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, level);
+        QFETCH(QString, guesses);
+        QFETCH(QList<int>, found);
+        GameFixture f({word});
+        f.start();
+        ChooseLevel(*f.game, level);
+        const int points = kLevels[level].LetterPoints;
+        for (int i = 0; i < guesses.size(); ++i) {
+            QVERIFY(!f.board().WellDonePanel.Visible);
+            f.guess(guesses.mid(i, 1));
+            QCOMPARE(f.state().LettersFound, found[i]);
+            QCOMPARE(f.state().ScorePoints, found[i] * points);
+            QCOMPARE(f.board().ScorePointsLabel.Caption, QString::number(found[i] * points));
+            int shown = 0;
+            for (const Label& letter : f.board().Letter)
+                shown += letter.Visible ? 1 : 0;
+            QCOMPARE(shown, found[i]);
+        }
+        QVERIFY(f.board().WellDonePanel.Visible);
+        QVERIFY(f.board().WinTimer.Enabled);
+        QVERIFY(f.board().NewWordClick.Enabled && !f.board().NewWordPic.Visible);
+        QVERIFY(!f.board().Hints1.Enabled);
+        for (const Tile& tile : f.board().Tiles)
+            QVERIFY(!tile.Button.Enabled && tile.Pic.Visible);
+    }
+
+    // The first guess stops the music and locks New Word and the Level menu; a right letter leaves the
+    // counter and the pictures alone; the used tile shows its picture and takes no second click.
+    void aGuessLocksItsTileAndTheCommands()
+    {
+        GameFixture f({"CAT"});
+        f.start();
+        f.game->Exit1Click();
+        QVERIFY(f.board().NewWordClick.Enabled && f.board().Hints1.Enabled);
+        f.game->CButtonClick();
+        QVERIFY(!f.board().Timer1.Enabled);
+        QVERIFY(!f.board().NewWordClick.Enabled && f.board().NewWordPic.Visible);
+        QVERIFY(!f.board().Hints1.Enabled);
+        QVERIFY(!f.board().Tiles[2].Button.Enabled && f.board().Tiles[2].Pic.Visible);
+        QCOMPARE(f.state().HangPos, 1);
+        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS1"));
+        const QString before = Snapshot(*f.game);
+        f.game->CButtonClick();
+        QCOMPARE(Snapshot(*f.game), before);
+    }
+
+    // New Word is offered after New Game and after a won word, and taken away by its own use, by a guess,
+    // by the game start and by a lost word; while it is locked a click on it does nothing.
+    void newWordAvailability()
+    {
+        GameFixture f({"CAT"});
+        const auto available = [&f] {
+            return f.board().NewWordClick.Enabled && !f.board().NewWordPic.Visible;
+        };
+        f.start();
+        QVERIFY(!available());
+        f.game->Exit1Click();
+        QVERIFY(available());
+        f.game->NewWordClickClick();
+        QVERIFY(!available());
+        const QString locked = Snapshot(*f.game);
+        f.game->NewWordClickClick();
+        QCOMPARE(Snapshot(*f.game), locked);
+        f.winWord();
+        QVERIFY(available());
+        f.game->NewWordClickClick();
+        f.guess("C");
+        QVERIFY(!available());
+        f.guess("AT");
+        QVERIFY(available());
+        f.game->NewWordClickClick();
+        f.loseWord();
+        QVERIFY(!available());
+    }
+
+    // New Word keeps the score and starts the next word at the level's first stage and points.
+    void newWordKeepsScoreAndLevel()
+    {
+        GameFixture f({"CAT"});
+        f.start();
+        ChooseLevel(*f.game, kHard);
+        f.miss(2);
+        f.winWord();
+        f.game->NewWordClickClick();
+        QCOMPARE(f.state().ScorePoints, 1500);
+        QCOMPARE(f.state().WrongGuessCount, 4);
+        QCOMPARE(f.state().HangPos, 5);
+        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS5"));
+        QCOMPARE(f.board().SwitchPosPic.ResourceName, QStringLiteral("SWITCHPOS5"));
+        QCOMPARE(f.state().LetterPoints, 500);
+        QCOMPARE(f.state().LettersFound, 0);
+        QVERIFY(f.board().WellDonePanel.Visible);
+        f.game->WinTimerTimer();
+        QVERIFY(!f.board().WellDonePanel.Visible && !f.board().WinTimer.Enabled);
+    }
+};
+
+QTEST_GUILESS_MAIN(GuessesTest)
+#include "tst_guesses.moc"

@@ -1,0 +1,305 @@
+#include "game/highscoretable.h"
+#include "game/levels.h"
+#include "gamefixture.h"
+
+#include <QDir>
+#include <unistd.h>
+
+using namespace zub;
+using namespace zub::test;
+
+namespace {
+
+HighScoreTable TableWithRank10(const QString& score)
+{
+    HighScoreTable table;
+    table.setHSScore(kRankCount, score);
+    return table;
+}
+
+QStringList FileLines(const QString& path)
+{
+    return QString::fromUtf8(ReadBytes(path)).split(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+class HighScoresTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // A score takes a place only when it is strictly greater than rank 10's score read as a number; a
+    // rank-10 text that is no number takes none.
+    void qualifiesAgainstRankTen_data()
+    {
+        QTest::addColumn<QString>("rank10");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<bool>("qualifies");
+        QTest::newRow("equal") << "100" << 100 << false;
+        QTest::newRow("one more") << "100" << 101 << true;
+        QTest::newRow("compared as numbers") << "100" << 90 << false;
+        QTest::newRow("leading zero, equal") << "0100" << 100 << false;
+        QTest::newRow("leading zero, more") << "0100" << 200 << true;
+        QTest::newRow("negative") << "-5" << 0 << true;
+        QTest::newRow("empty after a failed load") << "" << 5000 << false;
+        QTest::newRow("not a number") << "lots" << 5000 << false;
+    }
+    void qualifiesAgainstRankTen()
+    {
+        QFETCH(QString, rank10);
+        QFETCH(int, score);
+        QFETCH(bool, qualifies);
+        QCOMPARE(TableWithRank10(rank10).qualifies(score), qualifies);
+    }
+
+    // Line breaks of every kind become blanks so that a name stays on its one line.
+    void namesKeepToOneLine_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("plain") << "Ada Lovelace"
+                               << "Ada Lovelace";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("blanks") << "   "
+                                << "   ";
+        QTest::newRow("CR LF") << "Ann\r\nBob"
+                               << "Ann  Bob";
+        QTest::newRow("LF") << "\nAnn"
+                            << " Ann";
+        QTest::newRow("Unicode separators")
+            << QStringLiteral("a\u2028b\u2029c\u0085d\ve\ff") << "a b c d e f";
+        QTest::newRow("other text") << QStringLiteral("Zo\u00eb\t#1") << QStringLiteral("Zo\u00eb\t#1");
+    }
+    void namesKeepToOneLine()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QCOMPARE(HighScoreTable::StorableName(typed), stored);
+    }
+
+    // A new entry goes in at the first rank it beats; that rank and the ones below move down, the last
+    // drops out, and the file holds the same table with its other lines as they were.
+    void placementInsertsAndMovesDown_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("positions");
+        QTest::addColumn<int>("rank");
+        QTest::newRow("1250 after 1500") << kNormal << 5 << 2;
+        QTest::newRow("1000 after the equal 1000") << kEasy << 10 << 4;
+        QTest::newRow("2000 above all") << kHard << 4 << 1;
+        QTest::newRow("200 after the equal 200") << kEasy << 2 << 10;
+    }
+    void placementInsertsAndMovesDown()
+    {
+        QFETCH(int, level);
+        QFETCH(int, positions);
+        QFETCH(int, rank);
+        GameFixture f({kLongWord});
+        WriteBytes(f.files.HighScoreTemplate, HighScoreFile(kDescendingScores) + "after\r\n\r\nlast\r\n");
+        f.start();
+        const QString score = QString::number(positions * kLevels[level].LetterPoints);
+        f.placeScore(level, positions, "Zoe");
+
+        QStringList names;
+        for (int k = 1; k <= kRankCount; ++k)
+            names << QStringLiteral("Name%1").arg(k);
+        QStringList scores = kDescendingScores;
+        names.insert(rank - 1, "Zoe");
+        scores.insert(rank - 1, score);
+        QStringList lines{"Best scores"};
+        for (int k = 1; k <= kRankCount; ++k) {
+            QCOMPARE(f.highScores().HSName(k), names[k - 1]);
+            QCOMPARE(f.highScores().HSScore(k), scores[k - 1]);
+            QCOMPARE(f.board().HSLabel[2 * k - 2], names[k - 1]);
+            QCOMPARE(f.board().HSLabel[2 * k - 1], scores[k - 1]);
+            lines << names[k - 1] << scores[k - 1];
+        }
+        lines << "end"
+              << "after"
+              << ""
+              << "last"
+              << "";
+        QCOMPARE(FileLines(f.files.HighScores), lines);
+        QCOMPARE(f.board().HighestScoreLabel.Caption, scores[0]);
+        QCOMPARE(f.state().ScorePoints, 0);
+    }
+
+    // Lines outside the moved ranks are written back as the file holds them at the moment of placing;
+    // the moved ranks come from the table loaded at the game start.
+    void placementKeepsTheFilesOtherLines()
+    {
+        GameFixture f({kLongWord});
+        f.start();
+        QStringList edited = FileLines(f.files.HighScores);
+        edited[0] = "New heading";
+        edited[1] = "Renamed";
+        edited[5] = "Changed on disk";
+        WriteBytes(f.files.HighScores, edited.join("\r\n").toUtf8());
+        f.placeScore(kNormal, 5, "Zoe");
+        const QStringList lines = FileLines(f.files.HighScores);
+        QCOMPARE(lines.mid(0, 3), (QStringList{"New heading", "Renamed", "1500"}));
+        QCOMPARE(lines.mid(3, 4), (QStringList{"Zoe", "1250", "Name2", "1200"}));
+        QCOMPARE(f.highScores().HSName(1), QStringLiteral("Name1"));
+        QVERIFY(ReadBytes(f.files.HighScores).endsWith("200\r\nend\r\n"));
+    }
+
+    // A score line such as "0100" compares as 100 and is shown as it stands.
+    void scoreTextShownAsItStands()
+    {
+        GameFixture f({kLongWord});
+        QStringList scores = kDescendingScores;
+        scores[9] = "0100";
+        WriteBytes(f.files.HighScoreTemplate, HighScoreFile(scores));
+        f.start();
+        QCOMPARE(f.board().HSLabel[19], QStringLiteral("0100"));
+        f.scoreAndLose(kEasy, 1);
+        QVERIFY(!f.game->ScoreQualifies());
+    }
+
+    // The player's table is made from the installed one the first time it is missing, byte for byte, in a
+    // folder made for it; after that the player's own copy is read.
+    void playersTableStartsAsACopy()
+    {
+        GameFixture f;
+        const QByteArray installed = ReadBytes(f.files.HighScoreTemplate) + "extra\n";
+        WriteBytes(f.files.HighScoreTemplate, installed);
+        QFile::setPermissions(f.files.HighScoreTemplate, QFileDevice::ReadOwner);
+        f.start();
+        QCOMPARE(ReadBytes(f.files.HighScores), installed);
+        QVERIFY(QFileInfo(f.files.HighScores).permissions() & QFileDevice::WriteOwner);
+
+        GameFixture own;
+        QDir().mkpath(QFileInfo(own.files.HighScores).path());
+        QStringList scores = kDescendingScores;
+        scores[0] = "9999";
+        WriteBytes(own.files.HighScores, HighScoreFile(scores));
+        own.start();
+        QCOMPARE(own.board().HighestScoreLabel.Caption, QStringLiteral("9999"));
+    }
+
+    void missingTableNamesThePlayersFile()
+    {
+        GameFixture f;
+        QFile::remove(f.files.HighScoreTemplate);
+        const QString message = ErrorOf([&] { f.start(); });
+        QVERIFY2(message.contains(f.files.HighScores), qPrintable(message));
+        QVERIFY(!QFile::exists(f.files.HighScores));
+    }
+
+    // A file too short for the table loads rank by rank up to the missing line and reports it; the game
+    // goes on without offering the table.
+    void shortFileLoadsUpToTheMissingLine()
+    {
+        GameFixture f({kLongWord});
+        WriteBytes(f.files.HighScoreTemplate, "Best\r\nA\r\n900\r\nB\r\n800\r\nC\r\n700\r\nD\r\n");
+        const QString message = ErrorOf([&] { f.start(); });
+        QCOMPARE(message, QStringLiteral("List index out of bounds (8) in %1").arg(f.files.HighScores));
+        QCOMPARE(f.highScores().HSScore(3), QStringLiteral("700"));
+        QCOMPARE(f.highScores().HSName(4), QStringLiteral("D"));
+        QCOMPARE(f.board().HSLabel[5], QStringLiteral("700"));
+        QCOMPARE(f.board().HSLabel[6], QStringLiteral("HSLabel1"));
+        QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("0"));
+        f.scoreAndLose(kHard, 5);
+        f.game->GameOverTimerTimer();
+        QVERIFY(!f.board().EnterNamePanel.Visible);
+        QVERIFY(f.board().Timer1.Enabled);
+    }
+
+    // Placing reads the file and every score of the table first: a failure there stops it before anything
+    // changes. The name entry has closed and the table is shown as it stood.
+    void placingStopsBeforeAnythingChanges_data()
+    {
+        QTest::addColumn<QString>("errorPart");
+        QTest::newRow("a score below the new rank is no number")
+            << "'six hundred' is not a valid integer value";
+        QTest::newRow("file cut short since the start") << "List index out of bounds (20)";
+        QTest::newRow("file replaced by a folder") << "It is a folder";
+    }
+    void placingStopsBeforeAnythingChanges()
+    {
+        QFETCH(QString, errorPart);
+        const QString how = QTest::currentDataTag();
+        GameFixture f({kLongWord});
+        QStringList scores = kDescendingScores;
+        if (how.startsWith("a score"))
+            scores[8] = "six hundred";
+        WriteBytes(f.files.HighScoreTemplate, HighScoreFile(scores));
+        f.start();
+        f.scoreAndLose(kHard, 5);
+        f.game->GameOverTimerTimer();
+        QVERIFY(f.board().EnterNamePanel.Visible);
+        if (how.startsWith("file cut"))
+            WriteBytes(f.files.HighScores, FileLines(f.files.HighScores).mid(0, 20).join("\r\n").toUtf8());
+        if (how.startsWith("file replaced")) {
+            QFile::remove(f.files.HighScores);
+            QDir().mkpath(f.files.HighScores);
+        }
+        const QByteArray file = ReadBytes(f.files.HighScores);
+        const QString message = ErrorOf([&] { f.game->NameOkButtonClick(); });
+        QVERIFY2(message.contains(errorPart) &&
+                     message.contains(how.startsWith("a score") ? "rank 9" : f.files.HighScores),
+                 qPrintable(message));
+        QVERIFY(f.board().GameOverPanel.Visible && !f.board().EnterNamePanel.Visible);
+        QCOMPARE(f.state().ScorePoints, 2500);
+        QCOMPARE(f.highScores().HSScore(1), QStringLiteral("1500"));
+        QCOMPARE(f.board().HSLabel[1], QStringLiteral("1500"));
+        QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("1500"));
+        QCOMPARE(ReadBytes(f.files.HighScores), file);
+    }
+
+    // A write that fails leaves the file as it was and is reported naming it; the table on the board has
+    // already taken the new entry.
+    void failedWriteLeavesTheFileWhole_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("no room for the new file beside the old one") << "long name";
+        QTest::newRow("folder made read-only") << "read-only";
+    }
+    void failedWriteLeavesTheFileWhole()
+    {
+        QFETCH(QString, how);
+        if (how == "read-only" && geteuid() == 0)
+            QSKIP("The superuser writes into read-only folders");
+        GameFixture f({kLongWord});
+        const QString folder = QFileInfo(f.files.HighScores).path();
+        QDir().mkpath(folder);
+        if (how == "long name")
+            f.game = std::make_unique<Game>(
+                GameFiles{f.files.Words1000, f.files.Words2000, folder + u'/' + QString(250, u'h'), {}},
+                f.cues, f.random);
+        const QString path = how == "long name" ? folder + u'/' + QString(250, u'h') : f.files.HighScores;
+        WriteBytes(path, HighScoreFile(kDescendingScores));
+        f.start();
+        f.scoreAndLose(kHard, 5);
+        f.game->GameOverTimerTimer();
+        if (how == "read-only")
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QString message = ErrorOf([&] { f.game->NameOkButtonClick(); });
+        QFile::setPermissions(folder,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY2(message.contains(path), qPrintable(message));
+        QCOMPARE(ReadBytes(path), HighScoreFile(kDescendingScores));
+        QCOMPARE(f.highScores().HSScore(1), QStringLiteral("2500"));
+        QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("2500"));
+        QCOMPARE(f.state().ScorePoints, 0);
+    }
+
+    // A name with line breaks is stored on one line; the file keeps its 22 lines.
+    void nameWithLineBreaksKeepsTheFileShape()
+    {
+        GameFixture f({kLongWord});
+        f.start();
+        f.placeScore(kHard, 5, "Ann\r\nBob\nCy");
+        QCOMPARE(f.highScores().HSName(1), QStringLiteral("Ann  Bob Cy"));
+        const QStringList lines = FileLines(f.files.HighScores);
+        QCOMPARE(lines.size(), HighScoreTable::kFileLineCount + 1);
+        QCOMPARE(lines[1], QStringLiteral("Ann  Bob Cy"));
+        QCOMPARE(lines[2], QStringLiteral("2500"));
+        QCOMPARE(lines[21], QStringLiteral("end"));
+    }
+};
+
+QTEST_GUILESS_MAIN(HighScoresTest)
+#include "tst_highscores.moc"

@@ -1,0 +1,88 @@
+#include "game/levels.h"
+#include "gamefixture.h"
+
+using namespace zub;
+using namespace zub::test;
+
+class PanelsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // A qualifying loss offers the name entry at the game-over tick; confirming places the score, shows
+    // the table and saves the file; the next qualifying game offers the same name again.
+    void qualifyingGamesOfferTheNameEntry()
+    {
+        GameFixture f({kLongWord});
+        f.start();
+        f.scoreAndLose(kEasy, 3);
+        QVERIFY(!f.board().EnterNamePanel.Visible);
+        f.game->GameOverTimerTimer();
+        QVERIFY(f.board().EnterNamePanel.Visible);
+        QVERIFY(f.board().Timer1.Enabled && !f.board().GameOverTimer.Enabled);
+
+        f.game->setNameText("Ada");
+        f.game->NameOkButtonClick();
+        QVERIFY(f.board().GameOverPanel.Visible && !f.board().EnterNamePanel.Visible);
+        QCOMPARE(f.highScores().HSName(9), QStringLiteral("Ada"));
+        QCOMPARE(f.highScores().HSScore(9), QStringLiteral("300"));
+        QCOMPARE(f.board().HSLabel[16], QStringLiteral("Ada"));
+        QCOMPARE(f.board().HSLabel[17], QStringLiteral("300"));
+        QCOMPARE(f.state().ScorePoints, 0);
+        QCOMPARE(f.board().ScorePointsLabel.Caption, QStringLiteral("300"));
+        QVERIFY(ReadBytes(f.files.HighScores).contains("\r\nAda\r\n300\r\nName9\r\n200\r\nend\r\n"));
+
+        f.scoreAndLose(kEasy, 4);
+        f.game->GameOverTimerTimer();
+        QVERIFY(f.board().EnterNamePanel.Visible);
+        QCOMPARE(f.board().NameText, QStringLiteral("Ada"));
+        f.game->NameOkButtonClick();
+        QCOMPARE(f.highScores().HSName(8), QStringLiteral("Ada"));
+        QCOMPARE(f.highScores().HSScore(8), QStringLiteral("400"));
+        QCOMPARE(f.highScores().HSScore(9), QStringLiteral("300"));
+    }
+
+    // An empty name is stored as an empty line.
+    void emptyNameIsStored()
+    {
+        GameFixture f({kLongWord});
+        f.start();
+        f.placeScore(kHard, 5, "");
+        QCOMPARE(f.highScores().HSName(1), QString());
+        QCOMPARE(f.highScores().HSScore(1), QStringLiteral("2500"));
+        QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("2500"));
+        QVERIFY(ReadBytes(f.files.HighScores).startsWith("Best scores\r\n\r\n2500\r\nName1\r\n1500\r\n"));
+    }
+
+    // A score equal to rank 10 offers nothing, and a stray OK on the hidden panel places nothing.
+    void nonQualifyingLossOffersNothing()
+    {
+        GameFixture f({kLongWord});
+        f.start();
+        f.scoreAndLose(kEasy, 1);
+        f.game->GameOverTimerTimer();
+        QVERIFY(!f.board().EnterNamePanel.Visible && !f.board().GameOverPanel.Visible);
+        const QByteArray file = ReadBytes(f.files.HighScores);
+        f.game->NameOkButtonClick();
+        QCOMPARE(ReadBytes(f.files.HighScores), file);
+        QCOMPARE(f.state().ScorePoints, 100);
+        QVERIFY(!f.board().GameOverPanel.Visible);
+    }
+
+    // New Game during the game-over pause ends the lost game's offer and keeps the music off.
+    void newGameDuringTheGameOverPause()
+    {
+        GameFixture f({kLongWord});
+        f.start();
+        f.scoreAndLose(kHard, 3);
+        f.game->Exit1Click();
+        QVERIFY(!f.board().GameOverTimer.Enabled && !f.board().MovieScreen.Visible);
+        f.cues.take();
+        f.game->GameOverTimerTimer();
+        QVERIFY(!f.board().EnterNamePanel.Visible && !f.board().Timer1.Enabled);
+        QVERIFY(f.cues.calls.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(PanelsTest)
+#include "tst_panels.moc"

@@ -1,0 +1,165 @@
+#include "game/levels.h"
+#include "gamefixture.h"
+
+#include <random>
+
+using namespace zub;
+using namespace zub::test;
+
+namespace {
+
+const QStringList kWords{"CAT", "IRIS", "BANANA", "LEVEL", "QUIZ", "MISSISSIPPI", "ABCDEFGHJKLMN", "JAZZ"};
+const QStringList kNames{"Ada", "", "Bo\r\nCy", QStringLiteral("Zo\u00eb\u2028"), "  "};
+
+// Plays random events on one game: clicks on any tile, every command, names and the ticks of the
+// timers that run. After every event the invariants of the rules are checked.
+class RandomPlayer
+{
+public:
+    explicit RandomPlayer(unsigned seed) : m_fixture(kWords, kWords.mid(3), seed), m_dice(seed) {}
+
+    struct Tally
+    {
+        int events = 0;
+        int won = 0;
+        int lost = 0;
+        int placed = 0;
+    };
+
+    int play(int gamesWanted)
+    {
+        m_fixture.start();
+        check();
+        int games = 0;
+        while (games < gamesWanted && !QTest::currentTestFailed()) {
+            const bool wasWon = m_fixture.board().WinTimer.Enabled;
+            const bool wasLost = m_fixture.board().GameOverTimer.Enabled;
+            const bool offered = m_fixture.board().EnterNamePanel.Visible;
+            games += step() ? 1 : 0;
+            check();
+            const Board& board = m_fixture.board();
+            tally.events += 1;
+            tally.won += !wasWon && board.WinTimer.Enabled ? 1 : 0;
+            tally.lost += !wasLost && board.GameOverTimer.Enabled ? 1 : 0;
+            tally.placed += offered && !board.EnterNamePanel.Visible && board.GameOverPanel.Visible ? 1 : 0;
+        }
+        return games;
+    }
+
+private:
+    int roll(int sides) { return std::uniform_int_distribution<int>(0, sides - 1)(m_dice); }
+
+    // One random event; true when it was New Game.
+    bool step()
+    {
+        Game& game = *m_fixture.game;
+        const Board& board = game.board();
+        const int event = roll(100);
+        if (event < 30) {
+            game.LetterClick(char('A' + roll(26)));
+        } else if (event < 60) { // a letter of the word, as a good player would guess
+            const QString word = m_fixture.word();
+            game.LetterClick(char(word[roll(int(word.size()))].unicode()));
+        } else if (event < 66) {
+            game.NewWordClickClick();
+        } else if (event < 68 || (event < 75 && board.MovieScreen.Visible)) {
+            game.Exit1Click();
+            return true;
+        } else if (event < 78) {
+            using Handler = void (Game::*)();
+            const Handler commands[] = {
+                &Game::EnableHints1Click, &Game::EnablePictures1Click, &Game::EnableBoth1Click,
+                &Game::N10001Click,       &Game::N20001Click,          &Game::Show1Click,
+                &Game::About1Click,       &Game::BitBtn1Click,         &Game::BitBtn2Click};
+            (game.*commands[roll(9)])();
+        } else if (event < 82) {
+            game.setNameText(kNames[roll(int(kNames.size()))]);
+            game.NameOkButtonClick();
+        } else if (event < 88 && board.WinTimer.Enabled) {
+            game.WinTimerTimer();
+        } else if (event < 94 && board.GameOverTimer.Enabled) {
+            game.GameOverTimerTimer();
+        } else if (board.Timer1.Enabled) {
+            game.Timer1Timer();
+        }
+        return false;
+    }
+
+    void check()
+    {
+        const GameState& s = m_fixture.state();
+        const Board& b = m_fixture.board();
+        QCOMPARE(s.SwitchPos, s.HangPos);
+        QCOMPARE(s.HangPos, s.WrongGuessCount + 1);
+        QVERIFY(s.WrongGuessCount >= 0 && s.WrongGuessCount <= 11);
+        QCOMPARE(b.HangmanPic.ResourceName, QStringLiteral("HANGPOS%1").arg(qMin(s.HangPos, 11)));
+        QCOMPARE(b.SwitchPosPic.ResourceName, QStringLiteral("SWITCHPOS%1").arg(qMin(s.HangPos, 11)));
+        QCOMPARE(int(b.N10001.Checked) + int(b.N20001.Checked), 1);
+        QCOMPARE(int(b.EnableHints1.Checked) + int(b.EnablePictures1.Checked) + int(b.EnableBoth1.Checked),
+                 1);
+        QCOMPARE(s.LetterPoints, kLevels[CheckedLevel(b)].LetterPoints);
+        QVERIFY(s.WordLength >= 3 && s.WordLength <= 13);
+        QVERIFY(s.ScorePoints >= 0);
+        for (const Tile& tile : b.Tiles)
+            QCOMPARE(tile.Pic.Visible, !tile.Button.Enabled);
+        for (int n = s.WordLength; n < kLetterSlotCount; ++n)
+            QVERIFY(!b.Letter[n].Visible);
+        if (b.WinTimer.Enabled)
+            QVERIFY(b.WellDonePanel.Visible);
+        for (int rank = 2; rank <= kRankCount; ++rank)
+            QVERIFY(m_fixture.highScores().scoreValue(rank) <= m_fixture.highScores().scoreValue(rank - 1));
+        if (b.MovieScreen.Visible) // the word is lost and shown whole
+            return;
+        QVERIFY(s.LettersFound >= 0 && s.LettersFound <= s.WordLength);
+        int shown = 0;
+        for (int n = 0; n < s.WordLength; ++n)
+            shown += b.Letter[n].Visible ? 1 : 0;
+        QCOMPARE(shown, s.LettersFound);
+        // From the first guess of a word to its end the points per letter stay the same.
+        int guessed = 0;
+        for (const Tile& tile : b.Tiles)
+            guessed += tile.Button.Enabled ? 0 : 1;
+        if (guessed == 0)
+            m_guessedPoints = -1;
+        else if (m_guessedPoints < 0)
+            m_guessedPoints = s.LetterPoints;
+        else
+            QCOMPARE(s.LetterPoints, m_guessedPoints);
+    }
+
+public:
+    Tally tally;
+
+private:
+    GameFixture m_fixture;
+    std::mt19937 m_dice;
+    int m_guessedPoints = -1; // LetterPoints at the first guess of the word in play, -1 before it
+};
+
+} // namespace
+
+class PropertiesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Thousands of seeded random games keep the invariants of the rules after every event.
+    void invariantsHoldThroughRandomGames_data()
+    {
+        QTest::addColumn<unsigned>("seed");
+        for (unsigned seed = 1; seed <= 10; ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+    void invariantsHoldThroughRandomGames()
+    {
+        QFETCH(unsigned, seed);
+        RandomPlayer player(seed);
+        QCOMPARE(player.play(300), 300);
+        const RandomPlayer::Tally& t = player.tally;
+        qInfo("%d events: %d words won, %d lost, %d names placed", t.events, t.won, t.lost, t.placed);
+        QVERIFY(t.won > 0 && t.lost > 0 && t.placed > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(PropertiesTest)
+#include "tst_properties.moc"
