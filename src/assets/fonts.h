@@ -8,9 +8,9 @@ namespace zub {
 // looks the same on every machine.
 enum class BoardTypeface
 {
-    SansSerif,   // the dialog typeface of the panels and buttons
-    Arial,       // the score boxes and letter slots
-    ArialNarrow, // the high-score table
+    SansSerif,   // the score boxes, the dashes and the panels' buttons and name field
+    Arial,       // the high-score table
+    ArialNarrow, // the letter slots of the word row
 };
 
 // Adds the embedded fonts to the application; call once after the application object exists. Throws

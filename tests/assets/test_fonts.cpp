@@ -41,11 +41,10 @@ void TestFonts::boardFontResolvesToTheEmbeddedFont_data()
 
     QTest::newRow("dialog text") << zub::BoardTypeface::SansSerif << 11 << false << "Liberation Sans";
     QTest::newRow("dialog button") << zub::BoardTypeface::SansSerif << 11 << true << "Liberation Sans";
-    QTest::newRow("score box") << zub::BoardTypeface::Arial << 24 << true << "Liberation Sans";
-    QTest::newRow("letter slot") << zub::BoardTypeface::Arial << 37 << true << "Liberation Sans";
+    QTest::newRow("score box") << zub::BoardTypeface::SansSerif << 32 << true << "Liberation Sans";
+    QTest::newRow("high-score name") << zub::BoardTypeface::Arial << 27 << true << "Liberation Sans";
     QTest::newRow("plain Arial") << zub::BoardTypeface::Arial << 16 << false << "Liberation Sans";
-    QTest::newRow("high-score table")
-        << zub::BoardTypeface::ArialNarrow << 19 << true << "Liberation Sans Narrow";
+    QTest::newRow("letter slot") << zub::BoardTypeface::ArialNarrow << 32 << true << "Liberation Sans Narrow";
 }
 
 void TestFonts::boardFontResolvesToTheEmbeddedFont()

@@ -1,0 +1,59 @@
+#include "board/boardcues.h"
+
+#include "platform/error.h"
+#include "platform/media/mediaplayer.h"
+
+namespace zub {
+
+namespace {
+
+struct CueName
+{
+    Cue cue;
+    const char* player;
+};
+
+constexpr std::array kCueNames{
+    CueName{Cue::GameOverMovie, "GameOverMovie"},
+    CueName{Cue::WinSound, "WinSound"},
+    CueName{Cue::LoseLetter, "LoseLetter"},
+    CueName{Cue::BackSound, "BackSound"},
+    CueName{Cue::NewWord, "NewWord"},
+    CueName{Cue::MediaWin, "MediaWin"},
+};
+
+} // namespace
+
+std::optional<Cue> BoardCues::CueOfPlayer(const QString& playerName)
+{
+    for (const CueName& entry : kCueNames) {
+        if (playerName == QLatin1StringView(entry.player))
+            return entry.cue;
+    }
+    return std::nullopt;
+}
+
+void BoardCues::bind(Cue cue, MediaPlayer& player)
+{
+    m_players[static_cast<std::size_t>(cue)] = &player;
+}
+
+void BoardCues::Play(Cue cue)
+{
+    player(cue).Play();
+}
+
+void BoardCues::Stop(Cue cue)
+{
+    player(cue).Stop();
+}
+
+MediaPlayer& BoardCues::player(Cue cue) const
+{
+    MediaPlayer* bound = m_players[static_cast<std::size_t>(cue)];
+    if (!bound)
+        throw Error(QStringLiteral("No media player plays cue %1.").arg(static_cast<int>(cue)));
+    return *bound;
+}
+
+} // namespace zub

@@ -1,0 +1,19 @@
+#include "board/errorreport.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTextStream>
+#include <QWidget>
+
+namespace zub {
+
+ErrorReporter MessageBoxReporter(QWidget* parent)
+{
+    return [owner = QPointer<QWidget>(parent)](const QString& message) {
+        QTextStream(stderr) << message << Qt::endl;
+        QMessageBox::critical(owner, QGuiApplication::applicationDisplayName(), message);
+    };
+}
+
+} // namespace zub

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+namespace zub {
+
+// How an image control fits its picture into its bounds.
+enum class PictureFit
+{
+    TopLeft,  // drawn 1:1 at the top-left corner; what does not fit is cut off
+    Stretch,  // scaled to the bounds
+    AutoSize, // the control takes the picture's size
+};
+
+// An image: shows one picture, fitted as told, optionally with the colour of its bottom-left pixel left
+// out. It takes no clicks of its own; a click on it goes to whatever lies beneath.
+class ImageControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ImageControl(QWidget* parent = nullptr);
+
+    void setFit(PictureFit fit);
+    void setTransparent(bool transparent);
+    void setPicture(const QImage& picture);
+
+    const QImage& picture() const { return m_picture; }
+    PictureFit fit() const { return m_fit; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void preparePixmap();
+
+    QImage m_picture;
+    QPixmap m_pixmap; // m_picture as drawn, with the transparent colour masked out
+    PictureFit m_fit = PictureFit::TopLeft;
+    bool m_transparent = false;
+};
+
+} // namespace zub

@@ -1,0 +1,232 @@
+#include "board/mainscr.h"
+
+#include "assets/fonts.h"
+#include "assets/storedpictures.h"
+#include "board/bevelpanel.h"
+#include "board/bitbtn.h"
+#include "board/boardbuilder.h"
+#include "game/game.h"
+#include "platform/error.h"
+#include "platform/media/mediaplayer.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <array>
+#include <exception>
+#include <utility>
+
+namespace zub {
+
+namespace {
+
+const QSize kRestoredSize(1003, 757);
+
+} // namespace
+
+TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, QWidget* parent)
+    : QMainWindow(parent), m_report(MessageBoxReporter(this))
+{
+    RegisterBoardFonts();
+    setObjectName(QStringLiteral("Main"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(MainIcon());
+
+    m_controls = BuildBoard(*this, [this](GameHandler handler) { handle(handler); });
+    QPalette black = m_controls.clientArea->palette();
+    black.setColor(QPalette::Window, ColorValue(NamedColor::clBlack));
+    m_controls.clientArea->setPalette(black);
+    m_controls.clientArea->setAutoFillBackground(true);
+    m_controls.clientArea->setFont(BoardFont(BoardTypeface::SansSerif, 11, false));
+
+    openMediaPlayers(dataPaths);
+
+    const GameFiles files{dataPaths.wordList1000(), dataPaths.wordList2000(), highScoreFile,
+                          dataPaths.highScoreTemplate()};
+    m_game = std::make_unique<Game>(files, m_cues, m_random);
+    m_display = std::make_unique<BoardDisplay>(*this, m_controls);
+
+    connect(m_controls.NameText, &QLineEdit::textEdited, this,
+            [this](const QString& text) { guarded([&] { m_game->setNameText(text); }); });
+    connect(m_controls.Exit2, &QAction::triggered, this, &TMain::Exit2Click);
+
+    placeRestoredBounds();
+    setWindowState(Qt::WindowMaximized);
+    m_display->show(m_game->board());
+}
+
+TMain::~TMain() = default;
+
+MediaPlayer* TMain::mediaPlayer(const QString& name) const
+{
+    return findChild<MediaPlayer*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void TMain::setErrorReporter(ErrorReporter reporter)
+{
+    m_report = std::move(reporter);
+}
+
+void TMain::openMediaPlayers(const DataPaths& dataPaths)
+{
+    for (const MediaPlayerDef& def : MainMediaPlayers()) {
+        auto* player = new MediaPlayer(this);
+        player->setObjectName(def.name);
+        if (!def.display.isEmpty())
+            player->setDisplay(findChild<QWidget*>(def.display));
+        if (!def.fileName.isEmpty())
+            player->Open(dataPaths.media(def.fileName));
+        connect(player, &MediaPlayer::failed, this, [this](const QString& message) { m_report(message); });
+        if (const std::optional<Cue> cue = BoardCues::CueOfPlayer(def.name))
+            m_cues.bind(*cue, *player);
+    }
+}
+
+void TMain::placeRestoredBounds()
+{
+    QRect bounds(QPoint(0, 0), kRestoredSize);
+    if (const QScreen* shown = screen())
+        bounds.moveCenter(shown->availableGeometry().center());
+    setGeometry(bounds);
+}
+
+void TMain::FormActivate()
+{
+    guarded(
+        [this] { m_game->FormActivate(m_controls.clientArea->width(), m_controls.clientArea->height()); });
+}
+
+void TMain::Exit2Click()
+{
+    QCoreApplication::quit();
+}
+
+void TMain::GameOverTimerTimer()
+{
+    handle(&Game::GameOverTimerTimer);
+}
+
+void TMain::WinTimerTimer()
+{
+    handle(&Game::WinTimerTimer);
+}
+
+void TMain::Timer1Timer()
+{
+    handle(&Game::Timer1Timer);
+}
+
+void TMain::handle(GameHandler handler)
+{
+    guarded([this, handler] { (m_game.get()->*handler)(); });
+}
+
+template <typename Step> void TMain::guarded(Step&& step)
+{
+    try {
+        step();
+    } catch (const Error& error) {
+        m_report(error.message());
+    } catch (const std::exception& error) {
+        m_report(QString::fromLocal8Bit(error.what()));
+    }
+    showBoard();
+}
+
+void TMain::showBoard()
+{
+    try {
+        m_display->show(m_game->board());
+    } catch (const Error& error) {
+        m_report(error.message());
+    }
+}
+
+bool TMain::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        requestFormActivate(Activation::Activated);
+    return QMainWindow::event(event);
+}
+
+void TMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    m_resizedSinceShown = false;
+    requestFormActivate(Activation::Shown);
+}
+
+void TMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (isVisible() && !m_playStarted) {
+        m_resizedSinceShown = true;
+        requestFormActivate(Activation::Resized);
+    }
+}
+
+void TMain::requestFormActivate(Activation reason)
+{
+    // Queued, so that the window system's pending size changes arrive first.
+    QMetaObject::invokeMethod(
+        this, [this, reason] { activateWhenSized(reason); }, Qt::QueuedConnection);
+}
+
+void TMain::activateWhenSized(Activation reason)
+{
+    if (!m_playStarted) {
+        // The rules centre the board in the client area of this first activation, so it must have its
+        // final size: a maximised window that still has its restored size waits for the window system
+        // to answer with a resize or an activation.
+        if (isHidden() || (reason == Activation::Shown && awaitingMaximisedSize()))
+            return;
+        m_playStarted = true;
+    }
+    FormActivate();
+}
+
+bool TMain::awaitingMaximisedSize() const
+{
+    if (!(windowState() & Qt::WindowMaximized) || m_resizedSinceShown)
+        return false;
+    const QScreen* shown = screen();
+    return shown && !frameGeometry().contains(shown->availableGeometry().adjusted(8, 8, -8, -8));
+}
+
+void TMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Exit2Click();
+}
+
+void TMain::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        confirmTopmostPanel();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TMain::confirmTopmostPanel()
+{
+    // The panels with an OK button, topmost first.
+    const std::array<std::pair<BevelPanel*, BitBtn*>, 3> panels{{
+        {m_controls.AboutPanel, m_controls.BitBtn2},
+        {m_controls.GameOverPanel, m_controls.BitBtn1},
+        {m_controls.EnterNamePanel, m_controls.NameOkButton},
+    }};
+    for (const auto& [panel, okButton] : panels) {
+        if (!panel->isHidden()) {
+            okButton->click();
+            return;
+        }
+    }
+}
+
+} // namespace zub

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "assets/datapaths.h"
+#include "board/boardcontrols.h"
+#include "board/boardcues.h"
+#include "board/boarddisplay.h"
+#include "board/errorreport.h"
+#include "board/windowdefinition.h"
+#include "platform/seededrandom.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+
+namespace zub {
+
+class Game;
+class MediaPlayer;
+
+// The board window: the full-screen game board with its letter tiles, word row, pictures, panels, menu,
+// timers and media players.
+//
+// It is built complete from its window definition; building it opens the media players (a missing media
+// file makes the constructor throw zub::Error naming the file) and starts Timer1. Every click, menu
+// choice and timer tick goes to the rules' handler of the same name; the window then shows the rules'
+// board. An error that ends a handler is reported through the error reporter and the game goes on.
+class TMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // dataPaths: where the word lists, the high-score template and the media are read from;
+    // highScoreFile: the player's own high-score table.
+    explicit TMain(const DataPaths& dataPaths = DataPaths(DataPaths::installedDataDir()),
+                   const QString& highScoreFile = DataPaths::userHighScores(), QWidget* parent = nullptr);
+    ~TMain() override;
+
+    const Game& game() const { return *m_game; }
+    const BoardControls& controls() const { return m_controls; }
+    MediaPlayer* mediaPlayer(const QString& name) const;
+
+    void setErrorReporter(ErrorReporter reporter);
+
+    // Start of play with the client area as it is now. Runs when the board is shown, once it has its
+    // final size, and at every activation; the rules act on the first call only.
+    void FormActivate();
+    // File > Exit, and closing the window: the program ends.
+    void Exit2Click();
+
+    // The timers' ticks.
+    void GameOverTimerTimer();
+    void WinTimerTimer();
+    void Timer1Timer();
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // What asks for the start of play.
+    enum class Activation
+    {
+        Shown,
+        Resized,
+        Activated,
+    };
+
+    void requestFormActivate(Activation reason);
+    void activateWhenSized(Activation reason);
+    bool awaitingMaximisedSize() const;
+    void openMediaPlayers(const DataPaths& dataPaths);
+    void placeRestoredBounds();
+    void handle(GameHandler handler);
+    template <typename Step> void guarded(Step&& step);
+    void showBoard();
+    void confirmTopmostPanel();
+
+    BoardCues m_cues;
+    SeededRandom m_random;
+    std::unique_ptr<Game> m_game;
+    BoardControls m_controls;
+    std::unique_ptr<BoardDisplay> m_display;
+    ErrorReporter m_report;
+    bool m_playStarted = false;       // the first FormActivate has run
+    bool m_resizedSinceShown = false; // the window system has resized the window since it was shown
+};
+
+} // namespace zub

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "assets/fonts.h"
+#include "board/bevelpanel.h"
+#include "board/imagecontrol.h"
+#include "game/board.h"
+
+#include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace zub {
+
+class Game;
+
+// The window definition of the board: every control with its place, size, colours, bevels, font,
+// caption, picture and initial visibility, the menu, the timers and the media players. The window is
+// built from these tables and from nothing else.
+
+// The window system's named colours that the board uses; ParentColor takes the colour of the parent.
+enum class NamedColor
+{
+    clBlack,
+    clWhite,
+    clMaroon,     // RGB 128, 0, 0
+    clCream,      // RGB 255, 251, 240
+    clWindowText, // black
+    clBtnFace,    // light grey
+    ParentColor,
+};
+
+QColor ColorValue(NamedColor color);
+
+using GameHandler = void (Game::*)();
+
+enum class ControlKind
+{
+    Panel,
+    Image,
+    ClickArea, // an image without a picture that takes clicks
+    Label,
+    BitBtn,
+    Edit,
+};
+
+struct TextStyle
+{
+    BoardTypeface face = BoardTypeface::SansSerif; // "MS Sans Serif", the window's default font
+    int height = 11;                               // character height in pixels
+    bool bold = false;
+    NamedColor color = NamedColor::clWindowText;
+};
+
+struct ControlDef
+{
+    ControlKind kind;
+    QString name;
+    QString parent; // empty: the window's client area
+    QRect bounds;   // Left, Top, width, height; a label's size follows its caption
+    bool visible = true;
+    NamedColor color = NamedColor::ParentColor; // a panel's colour, a label's background
+    Bevel bevelOuter = Bevel::None;
+    Bevel bevelInner = Bevel::None;
+    int bevelWidth = 1;
+    TextStyle font = {};
+    QString caption = {};
+    QString picture = {}; // the stored picture shown by an image, or the glyph of a bitmap button
+    PictureFit fit = PictureFit::TopLeft;
+    GameHandler onClick = nullptr; // click areas and bitmap buttons
+};
+
+// One letter tile: its click area over the backdrop and the used-tile picture beneath it.
+struct TileDef
+{
+    char letter;
+    QString button;
+    QRect buttonBounds;
+    QString picture;
+    QPoint picturePos;
+    GameHandler onClick;
+};
+
+struct MenuItemDef
+{
+    QString name;
+    QString caption;
+    bool checkable = false; // carries a check mark that its handlers set and clear
+    bool checked = false;
+    GameHandler onClick = nullptr; // nullptr: handled by the window itself (Exit2Click ends the program)
+};
+
+struct MenuDef
+{
+    QString name;
+    QString caption;
+    std::vector<MenuItemDef> items;
+};
+
+struct TimerDef
+{
+    QString name;
+    int interval; // milliseconds
+    bool enabled; // counting from the moment the window is built
+    GameHandler onTimer;
+};
+
+struct MediaPlayerDef
+{
+    QString name;
+    QString fileName; // in the data folder's Intro subfolder; empty: the player opens nothing
+    QString display;  // the panel a movie is drawn into; empty for a sound
+};
+
+// The 26 letter tiles A .. Z.
+const std::array<TileDef, kTileCount>& TileTable();
+
+// Every control, in creation order: parents before their children, and among the children of one
+// parent the order that decides which lies above which.
+const std::vector<ControlDef>& MainControls();
+
+const std::vector<MenuDef>& MainMenu();
+const std::array<TimerDef, 3>& MainTimers();
+const std::vector<MediaPlayerDef>& MainMediaPlayers(); // in creation order
+
+// True for the kinds drawn on their parent's surface (images, click areas, labels), which always lie
+// below the parent's panels, buttons and edits.
+bool IsGraphicControl(ControlKind kind);
+
+} // namespace zub

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "assets/datapaths.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A data folder of the game's own shape, made afresh for one test: both word lists hold one word, the
+// high-score table holds ten known entries, and every media file is a short tone.
+class BoardTestData
+{
+public:
+    explicit BoardTestData(const QString& word = QStringLiteral("BOARD"));
+
+    zub::DataPaths paths() const { return zub::DataPaths(m_dir.path()); }
+    QString highScoreFile() const { return m_dir.filePath(QStringLiteral("player/hang.zub")); }
+
+    // Replaces a file of the folder (relative path) with the given bytes.
+    void write(const QString& relativePath, const QByteArray& bytes) const;
+    void remove(const QString& relativePath) const;
+
+    // The ten scores of the high-score table, rank 1 first.
+    static QStringList scores();
+
+    // Writes a mono 16-bit wave file holding a tone of the given length.
+    static void WriteTone(const QString& path, int milliseconds);
+
+private:
+    QTemporaryDir m_dir;
+};

@@ -1,0 +1,133 @@
+// What the board looks like, grabbed on the offscreen screen: the backdrop fills its place at its own
+// size, a used tile shows its letter in white where the backdrop shows it in red, and the game-over
+// panel hides the gallows. A grab after a few guesses is saved as board.png in the temporary folder.
+#include "assets/storedpictures.h"
+#include "boardtestdata.h"
+#include "shownboard.h"
+
+#include <QDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+bool isRed(QRgb pixel)
+{
+    return qRed(pixel) > 150 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+bool isWhite(QRgb pixel)
+{
+    return qRed(pixel) > 220 && qGreen(pixel) > 220 && qBlue(pixel) > 220;
+}
+
+int countPixels(const QImage& image, const QRect& area, bool (*matches)(QRgb))
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += matches(image.pixel(x, y)) ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace
+
+class TestBoardPicture : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void backdropFillsItsPlaceAtItsOwnSize();
+    void usedTileShowsItsLetterInWhite_data();
+    void usedTileShowsItsLetterInWhite();
+    void boardAfterAFewGuesses();
+
+private:
+    QImage grabBackPanel() const { return m_board->find(QStringLiteral("BackPanel"))->grab().toImage(); }
+
+    std::unique_ptr<BoardTestData> m_data;
+    std::unique_ptr<ShownBoard> m_board;
+};
+
+void TestBoardPicture::init()
+{
+    m_data = std::make_unique<BoardTestData>();
+    qputenv("XDG_DATA_HOME", m_data->paths().dataDir().toLocal8Bit());
+    m_board = std::make_unique<ShownBoard>(*m_data);
+}
+
+void TestBoardPicture::cleanup()
+{
+    m_board.reset();
+    m_data.reset();
+}
+
+void TestBoardPicture::backdropFillsItsPlaceAtItsOwnSize()
+{
+    const QImage backdrop =
+        zub::StoredPicture(QStringLiteral("Backdrop")).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(backdrop.size(), QSize(950, 650));
+    const QImage board = grabBackPanel().convertToFormat(QImage::Format_RGB32);
+
+    // Corners and middle of the backdrop, and spots the panels leave uncovered, drawn 1:1 at (5, 5).
+    for (const QPoint spot : {QPoint(0, 0), QPoint(949, 0), QPoint(0, 649), QPoint(949, 649),
+                              QPoint(500, 200), QPoint(940, 400)}) {
+        QCOMPARE(board.pixel(spot + QPoint(5, 5)), backdrop.pixel(spot));
+    }
+    // Around it, the panel's raised bevel.
+    QVERIFY(isWhite(board.pixel(0, 0)));
+    QVERIFY(!isWhite(board.pixel(959, 659)));
+}
+
+void TestBoardPicture::usedTileShowsItsLetterInWhite_data()
+{
+    QTest::addColumn<QString>("tile");
+    QTest::addColumn<QRect>("picture"); // where the used-tile picture lies on BackPanel
+
+    QTest::newRow("A, first row") << "AButton" << QRect(35, 529, 75, 36);
+    QTest::newRow("O, middle row") << "oButton" << QRect(750, 570, 75, 36);
+    QTest::newRow("Z, last row") << "ZButton" << QRect(840, 610, 75, 36);
+}
+
+void TestBoardPicture::usedTileShowsItsLetterInWhite()
+{
+    QFETCH(QString, tile);
+    QFETCH(QRect, picture);
+
+    const QImage before = grabBackPanel();
+    m_board->click(tile);
+    const QImage after = grabBackPanel();
+
+    const int redBefore = countPixels(before, picture, isRed);
+    const int redAfter = countPixels(after, picture, isRed);
+    const int whiteBefore = countPixels(before, picture, isWhite);
+    const int whiteAfter = countPixels(after, picture, isWhite);
+    const QString counts = QStringLiteral("red %1 -> %2, white %3 -> %4")
+                               .arg(redBefore)
+                               .arg(redAfter)
+                               .arg(whiteBefore)
+                               .arg(whiteAfter);
+    QVERIFY2(redBefore > 40, qPrintable(counts));
+    QVERIFY2(redAfter < redBefore / 4, qPrintable(counts));
+    QVERIFY2(whiteAfter > whiteBefore + redBefore / 2, qPrintable(counts));
+}
+
+void TestBoardPicture::boardAfterAFewGuesses()
+{
+    for (const char* tile : {"BButton", "EButton", "oButton", "SButton"})
+        m_board->click(QString::fromLatin1(tile));
+    const QImage board = m_board->window().grab().toImage();
+    const QString path = QDir::temp().filePath(QStringLiteral("board.png"));
+    QVERIFY(board.save(path));
+    qInfo("board saved to %s", qPrintable(path));
+
+    // The whole board is on the screen: the client area holds BackPanel with room to spare.
+    const QWidget* client = m_board->window().centralWidget();
+    QVERIFY(client->rect().contains(m_board->find(QStringLiteral("BackPanel"))->geometry()));
+}
+
+QTEST_MAIN(TestBoardPicture)
+#include "test_boardpicture.moc"
