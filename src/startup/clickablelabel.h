@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+namespace zub {
+
+// A label that reports a click: a left press released over it, as a button would.
+class ClickableLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace zub

@@ -1,0 +1,41 @@
+#include "startup/startup.h"
+
+#include "assets/datapaths.h"
+#include "board/mainscr.h"
+#include "startup/application.h"
+#include "startup/splash.h"
+
+namespace zub {
+
+int RunApplication(Application& application, const FormBuilder& buildForms)
+{
+    try {
+        application.Initialize();
+        buildForms(application);
+        application.Run();
+        application.DestroyForms();
+    } catch (...) {
+        const QString message = DescribeCurrentException();
+        // The windows go before the error box opens, so that no intro timer ticks and no window
+        // appears behind it.
+        application.DestroyForms();
+        application.ShowException(message);
+    }
+    return 0;
+}
+
+void CreateGameForms(Application& application, const DataPaths& data, const QString& userHighScores)
+{
+    TSplashScreen& SplashScreen = application.CreateForm<TSplashScreen>(data);
+    TMain& Main = application.CreateForm<TMain>(data, userHighScores);
+    // The board's handlers report their errors in the application's one error box.
+    Main.setErrorReporter([&application](const QString& message) { application.ShowException(message); });
+    SplashScreen.setMain(Main);
+}
+
+int RunGame(Application& application, const DataPaths& data, const QString& userHighScores)
+{
+    return RunApplication(application, [&](Application& app) { CreateGameForms(app, data, userHighScores); });
+}
+
+} // namespace zub

@@ -1,0 +1,232 @@
+#!/usr/bin/env bash
+# End to end: the real program on its own virtual X display, played the way a player plays it, with real
+# mouse clicks and key presses. It skips the intro, wins a word, loses the next one, enters a name for
+# the high-score table, starts a new game from the menu and leaves through File > Exit. A screenshot of
+# every stage is kept in the output folder.
+#
+# Usage: play_game.sh <program> <data folder the program was built with> <the game's data folder> <output>
+set -euo pipefail
+
+program=$1
+data=$2
+source_data=$3
+out=$4
+
+screen_width=1024
+screen_height=768
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# --- The data folder: a one-word list, a high-score table of our own and the game's real media. --------
+rm -rf "$data" "$out"
+mkdir -p "$data/Intro" "$out/home"
+printf '1\r\nHANGMAN\r\n' >"$data/datalst2.zub"
+cp "$data/datalst2.zub" "$data/datalst.zub"
+table=(
+    "Zub Hangman high scores"
+    Ada 1500 Ben 1200 Cyd 1000 Dot 800 Eve 600 Fay 500 Gus 400 Hal 300 Ivy 200 Jo 100
+    "end of table"
+)
+printf '%s\r\n' "${table[@]}" >"$data/hang.zub"
+cp "$source_data"/Intro/* "$data/Intro/"
+
+# The player's own files go to a folder of the test.
+export XDG_DATA_HOME="$out/home"
+saved_table="$XDG_DATA_HOME/zub-hangman/hang.zub"
+
+# --- A virtual display of our own, and the program on it. ------------------------------------------------
+xvfb_pid=
+program_pid=
+cleanup() {
+    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
+        kill "$program_pid" 2>/dev/null || true
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 5 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp 5>"$out/display" \
+    2>"$out/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$out/display" ] && break
+    sleep 0.1
+done
+[ -s "$out/display" ] || fail "the virtual display did not start"
+export DISPLAY=":$(head -n1 "$out/display")"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+# Waits up to $1 seconds for the command that follows to succeed.
+wait_until() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 10))
+    for _ in $(seq "$tries"); do
+        if "$@" >/dev/null 2>&1; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+visible_window() {
+    xdotool search --onlyvisible --name "$1"
+}
+
+shot() {
+    import -window root "$out/$1.png"
+    echo "screenshot $out/$1.png"
+}
+
+# Keeps the screen's region W x H at X, Y as the reference for region_changed.
+remember_region() {
+    import -window root -crop "${4}x${5}+${2}+${3}" +repage "$out/region-$1.png"
+}
+
+# Succeeds when the region now differs from the one remembered under the same name.
+region_changed() {
+    import -window root -crop "${4}x${5}+${2}+${3}" +repage "$out/region-now.png"
+    ! compare -metric AE "$out/region-$1.png" "$out/region-now.png" null: 2>/dev/null
+}
+
+click_at() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.1
+    xdotool click 1
+    sleep 0.3
+}
+
+"$program" >"$out/program.log" 2>&1 &
+program_pid=$!
+
+# --- The intro: full screen, "Skip Intro" at the right end of the strip along the bottom. --------------
+wait_until 20 visible_window '^Zub Hangman$' || fail "the intro did not appear"
+sleep 2
+shot 01-intro
+if visible_window '^Hangman Version' >/dev/null; then
+    fail "the board is shown during the intro"
+fi
+# "Skip Intro" is 79 x 20 at left W - 115, 58 pixels into the 90-pixel strip at the bottom.
+click_at $((screen_width - 115 + 39)) $((screen_height - 90 + 58 + 10))
+
+wait_until 10 visible_window '^Hangman Version 1.2 -  Level - Easy - Words 1000\+' ||
+    fail "the board did not appear after Skip Intro"
+if visible_window '^Zub Hangman$' >/dev/null; then
+    fail "the intro is still shown after Skip Intro"
+fi
+sleep 1
+shot 02-board
+
+# --- Where the board is: the window fills the screen below its menu bar (light grey), and the board
+# panel, 960 x 660, is centred across and stands 10 pixels above the middle of the client area. ---------
+menu_height=0
+while [ "$menu_height" -lt 60 ]; do
+    pixel=$(convert "$out/02-board.png" -crop "1x1+2+$menu_height" -format '%[fx:int(255*r)]' info:)
+    [ "$pixel" -lt 100 ] && break
+    menu_height=$((menu_height + 1))
+done
+[ "$menu_height" -gt 0 ] && [ "$menu_height" -lt 60 ] || fail "no menu bar found above the board"
+client_height=$((screen_height - menu_height))
+board_left=$((screen_width / 2 - 480))
+board_top=$((menu_height + client_height / 2 - 340))
+echo "menu bar ${menu_height} px high, board at ${board_left},${board_top}"
+
+# Clicks the middle of a control of the board given by its Left, Top, Width and Height on the board.
+click_board() {
+    click_at $((board_left + $1 + $3 / 2)) $((board_top + $2 + $4 / 2))
+}
+
+# The letter tiles used below: click areas as Left Top Width Height.
+declare -A tile=(
+    [A]="35 530 71 31" [B]="125 530 71 31" [C]="215 530 71 31" [D]="660 530 66 31" [E]="750 530 66 31"
+    [F]="840 530 66 31" [G]="40 570 66 31" [H]="125 570 66 31" [I]="220 570 66 31" [J]="310 570 66 31"
+    [K]="400 570 66 36" [L]="490 570 66 36" [M]="575 570 66 36" [N]="660 570 66 36" [O]="750 570 66 36"
+    [P]="840 570 66 31"
+)
+click_letter() {
+    # shellcheck disable=SC2086
+    click_board ${tile[$1]}
+}
+
+# --- Win the word: every letter of HANGMAN, 7 positions at 100 points on Easy, with two wrong guesses on
+# the way, which cost nothing but two stages of the gallows. ----------------------------------------------
+for letter in H B A E N; do
+    click_letter "$letter"
+done
+sleep 0.5
+shot 03-guessing
+for letter in G M; do
+    click_letter "$letter"
+done
+sleep 0.5
+shot 04-word-won
+
+# --- The New Word tile draws the word again; eleven wrong letters lose it on Easy, which allows ten. -----
+sleep 2.5 # the well-done picture goes after 2.5 s
+click_board 305 520 336 41
+for letter in B C D E F I J K L O P; do
+    click_letter "$letter"
+done
+sleep 1
+shot 05-word-lost
+
+# --- 6 s after the loss the name entry asks for the name of the 700 points. ----------------------------
+# The name-entry panel, 346 x 204 at 340, 93 on the board.
+name_panel=($((board_left + 340)) $((board_top + 93)) 346 204)
+remember_region name-panel "${name_panel[@]}"
+wait_until 15 region_changed name-panel "${name_panel[@]}" || fail "no name entry after the lost game"
+sleep 0.5
+shot 06-name-entry
+[ ! -e "$saved_table" ] || ! grep -q Tester "$saved_table" || fail "a name was stored before it was entered"
+# NameText: 269 x 37 at 32, 65 in the name-entry panel, which lies at 340, 93 on the board.
+click_board $((340 + 32)) $((93 + 65)) 269 37
+xdotool type --delay 50 "Tester"
+xdotool key Return
+expected="$out/expected-hang.zub"
+# 700 goes in at rank 5; the ranks below move down and the last one drops out.
+printf '%s\r\n' "Zub Hangman high scores" Ada 1500 Ben 1200 Cyd 1000 Dot 800 Tester 700 Eve 600 Fay 500 \
+    Gus 400 Hal 300 Ivy 200 "end of table" >"$expected"
+wait_until 10 cmp -s "$expected" "$saved_table" || {
+    cmp "$expected" "$saved_table" || true
+    fail "the saved high-score table $saved_table differs from $expected"
+}
+sleep 0.5
+shot 07-high-scores
+
+# --- File > New Game from the menu bar, then File > Exit. -----------------------------------------------
+# Opens the File menu and waits until it hangs below the menu bar.
+open_file_menu() {
+    local below_file=(0 "$menu_height" 120 40)
+    remember_region file-menu "${below_file[@]}"
+    click_at 20 $((menu_height / 2))
+    wait_until 5 region_changed file-menu "${below_file[@]}" || fail "the File menu did not open"
+    sleep 0.3
+}
+open_file_menu
+shot 08-file-menu
+xdotool key Down Return
+sleep 1
+shot 09-new-game
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended at New Game"
+
+open_file_menu
+xdotool key Down Down Return
+wait_until 10 bash -c "! kill -0 $program_pid" || fail "the program did not end at File > Exit"
+status=0
+wait "$program_pid" || status=$?
+program_pid=
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+if xdotool search --onlyvisible --name 'Hangman' >/dev/null 2>&1; then
+    fail "a window is left after the program ended"
+fi
+if grep -q '^zub-hangman:' "$out/program.log"; then
+    fail "the program reported errors: $(grep '^zub-hangman:' "$out/program.log")"
+fi
+echo "the game was played from the intro to File > Exit; screenshots in $out"
