@@ -23,10 +23,31 @@ QString shownName(const QString& fileName)
     return QDir::toNativeSeparators(fileName);
 }
 
+// Keeps the JACK sink out of the media system's automatic choice of an audio output. On a machine with
+// no sound server and no sound card that choice falls through to JACK, whose client library can block
+// forever on a lock left behind by a process that was killed while holding it: the game would hang at its
+// first sound instead of running silently. The game's cues play through PulseAudio, PipeWire or ALSA.
+// Must run before the media system starts, so before the first player is made; an explicit ranking in
+// the environment is kept and extended.
+QMediaPlayer* newPlayer(QObject* parent)
+{
+    static const bool prepared = [] {
+        QByteArray ranks = qgetenv("GST_PLUGIN_FEATURE_RANK");
+        if (!ranks.contains("jackaudiosink")) {
+            if (!ranks.isEmpty())
+                ranks += ',';
+            qputenv("GST_PLUGIN_FEATURE_RANK", ranks + "jackaudiosink:NONE");
+        }
+        return true;
+    }();
+    Q_UNUSED(prepared);
+    return new QMediaPlayer(parent);
+}
+
 } // namespace
 
 MediaPlayer::MediaPlayer(QObject* parent)
-    : QObject(parent), m_player(new QMediaPlayer(this)), m_audio(new QAudioOutput(this))
+    : QObject(parent), m_player(newPlayer(this)), m_audio(new QAudioOutput(this))
 {
     m_player->setAudioOutput(m_audio);
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &MediaPlayer::noteStatus);
