@@ -14,6 +14,11 @@ ZUB_TEST_PACKAGES=(
     xvfb xauth xdotool x11-apps imagemagick clang-format
     desktop-file-utils appstream
 )
+# The generators of the art, media and word lists are checked too.
+ZUB_TOOL_PACKAGES=(
+    python3 wamerican wamerican-small ffmpeg
+    gstreamer1.0-tools gstreamer1.0-plugins-base-apps
+)
 
 zub_install_packages() {
     local missing=()
