@@ -5,7 +5,7 @@
 ZUB_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6multimediawidgets6 qt6-qpa-plugins libgl-dev
-    libjpeg-dev
+    libjpeg-dev libx11-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation
 )

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The performance benchmark: start-up beside a bare Qt window, Skip Intro to the board, click to repaint,
+# memory and idle processor time, on a virtual X display of its own. Prints the figures with their goals;
+# it never fails on a figure, only when a part of it cannot run.
+#
+# Usage: bench/run.sh [--smoke] [--build <build folder>]
+#   --smoke  one run of each part and a few seconds of idle, to keep the benchmark working
+#   --build  a configured build folder whose benchmark targets are built; without it the benchmark is
+#            built into build/bench first
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(dirname "$here")
+build="$root/build/bench"
+smoke=0
+prebuilt=0
+while [ $# -gt 0 ]; do
+    case $1 in
+    --smoke) smoke=1 ;;
+    --build)
+        build=$2
+        prebuilt=1
+        shift
+        ;;
+    *)
+        echo "usage: $0 [--smoke] [--build <build folder>]" >&2
+        exit 2
+        ;;
+    esac
+    shift
+done
+
+if [ "$prebuilt" = 0 ]; then
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUB_BENCH=ON >/dev/null
+    fi
+    cmake --build "$build" --target zub_bench -j2
+fi
+
+if [ "$smoke" = 1 ]; then
+    runs=1 idle=3 clicks=1 words=2 limit=50
+else
+    runs=10 idle=60 clicks=500 words=10 limit=900
+fi
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of the size the board is laid out for, with no window manager.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+    echo "bench: the virtual display did not start" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+# The player's high-score table of every run goes to the run's own folder.
+export XDG_DATA_HOME="$work/home"
+mkdir -p "$XDG_DATA_HOME"
+
+log="$work/programs.log"
+show_log() {
+    echo "bench: $1 failed; the programs' last output:" >&2
+    tail -n 40 "$log" >&2
+    exit 1
+}
+
+echo "Zub Hangman benchmark: $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, load average" \
+    "$(cut -d' ' -f1-3 /proc/loadavg), Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6), Xvfb 1024x768x24"
+# A part that hangs is ended and counts as failed.
+timeout --kill-after=5 "$limit" "$build/bench/zub-bench-startup" "$build/bench/zub-hangman-bench" "$build/bench/zub-bench-barewindow" \
+    "$runs" "$idle" "$log" || show_log "the start-up benchmark"
+timeout --kill-after=5 "$limit" "$build/bench/zub-bench-board" "$clicks" "$words" 2>>"$log" || show_log "the in-game benchmark"
+echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
