@@ -65,7 +65,12 @@ void Game::PlaceHighScore(const QString& name)
     TextLines lines = ReadHighScoreFile();
     // A file too short for the table fails here, before anything has changed.
     lines.line(HighScoreTable::ScoreLine(kRankCount));
-    m_highScores.checkScores();
+    try {
+        m_highScores.checkScores();
+    } catch (const Error& error) {
+        // The table came from this file: the player has to know which file to mend.
+        throw Error(QStringLiteral("%1 in %2").arg(error.message(), m_files.HighScores));
+    }
     const int rank = m_highScores.firstRankBeatenBy(m_state.ScorePoints);
     if (rank != 0) {
         m_highScores.insert(rank, HighScoreTable::StorableName(name), IntToStr(m_state.ScorePoints));

@@ -33,7 +33,7 @@ void CheckWord(const QString& word, int index, const QString& file)
         throw Error(
             QStringLiteral("Line %1 of %2 holds \"%3\", which is not a word of %4 to %5 capital letters")
                 .arg(index)
-                .arg(file, word)
+                .arg(file, Excerpt(word))
                 .arg(kShortestWord)
                 .arg(kLongestWord));
 }

@@ -19,4 +19,12 @@ private:
     QString m_message;
 };
 
+// A piece of a file's text to quote in a message: at most 40 characters, with "..." after a cut, so one
+// huge line cannot flood the error box.
+inline QString Excerpt(const QString& text)
+{
+    constexpr qsizetype kLongest = 40;
+    return text.size() <= kLongest ? text : text.left(kLongest) + QStringLiteral("...");
+}
+
 } // namespace zub

@@ -9,7 +9,7 @@ namespace zub {
 int StrToInt(const QString& text)
 {
     const auto invalid = [&text] {
-        return Error(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        return Error(QStringLiteral("'%1' is not a valid integer value").arg(Excerpt(text)));
     };
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ')

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace zub {
 
@@ -21,16 +22,31 @@ void TextLines::LoadFromFile(const QString& path)
         throw Error(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
 
     // The decoder drops a leading byte-order mark, so line 0 of a file saved by an editor still reads.
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    m_lines = Split(decoder.decode(bytes));
+    // Stateless, so that a sequence cut short at the end of the file counts as invalid, not as nothing.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    Encoding encoding = bytes.startsWith("\xef\xbb\xbf") ? Encoding::Utf8WithBom : Encoding::Utf8;
+    if (decoder.hasError()) {
+        text = QString::fromLatin1(bytes);
+        encoding = Encoding::Latin1;
+    }
+    m_lines = Split(text);
     m_fileName = path;
+    m_encoding = encoding;
 }
 
 void TextLines::SaveToFile(const QString& path) const
 {
-    QByteArray bytes;
+    // A Latin-1 file stays Latin-1 while every line fits in it; a character beyond it (a name typed in
+    // another script) turns the whole file into UTF-8, so no text is lost and the file still reads whole.
+    const auto fitsLatin1 = [](const QString& text) {
+        return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+    };
+    const bool latin1 =
+        m_encoding == Encoding::Latin1 && std::all_of(m_lines.begin(), m_lines.end(), fitsLatin1);
+    QByteArray bytes = m_encoding == Encoding::Utf8WithBom ? QByteArray("\xef\xbb\xbf") : QByteArray();
     for (const QString& text : m_lines) {
-        bytes += text.toUtf8();
+        bytes += latin1 ? text.toLatin1() : text.toUtf8();
         bytes += "\r\n";
     }
     QSaveFile file(path);

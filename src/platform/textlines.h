@@ -9,8 +9,12 @@ namespace zub {
 // A text file held as a list of lines: read whole, changed line by line, written whole.
 //
 // Reading splits at CR LF, CR or LF, so a final line break adds no empty line; writing puts CR LF after
-// every line, the last one included. The bytes are UTF-8 both ways. Every failure throws zub::Error that
-// names the file: one that cannot be read or written, or a line index that is not in the list.
+// every line, the last one included. The bytes are UTF-8 both ways, except that a file which is not valid
+// UTF-8 (8-bit text from another editor) is read as Latin-1, one character per byte, and written back so
+// while its text fits, and a leading byte-order mark is written back too: a line the game does not change
+// keeps its bytes.
+// Every failure throws zub::Error that names the file: one that cannot be read or written, or a line
+// index that is not in the list.
 class TextLines
 {
 public:
@@ -34,8 +38,16 @@ public:
 private:
     void checkIndex(int index) const;
 
+    enum class Encoding
+    {
+        Utf8,
+        Utf8WithBom,
+        Latin1,
+    };
+
     QStringList m_lines;
-    QString m_fileName; // the file last loaded, named in index errors
+    QString m_fileName;                   // the file last loaded, named in index errors
+    Encoding m_encoding = Encoding::Utf8; // how the file last loaded was written; saving writes the same
 };
 
 } // namespace zub

@@ -1,0 +1,73 @@
+#pragma once
+
+// Shared by the malformed-input tests: files in a temporary folder, a random source that draws a chosen
+// number, a cue player that plays nothing, and the error an action throws.
+
+#include "game/cues.h"
+#include "platform/error.h"
+#include "platform/randomsource.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTest>
+
+namespace zub::test {
+
+inline void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The bytes of a file; a missing file reads as a null array, unlike an empty one.
+inline QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Always draws the same number, so a test chooses the line a draw takes.
+class FixedRandom final : public RandomSource
+{
+public:
+    explicit FixedRandom(int value) : m_value(value) {}
+    void seed(unsigned) override {}
+    int next() override { return m_value; }
+
+private:
+    int m_value;
+};
+
+class SilentCues final : public CuePlayer
+{
+public:
+    void Play(Cue) override {}
+    void Stop(Cue) override {}
+};
+
+// The message of the zub::Error that action throws, or a null text when it throws none.
+template <typename Action> QString ErrorOf(Action&& action)
+{
+    try {
+        action();
+    } catch (const Error& error) {
+        return error.message();
+    }
+    return {};
+}
+
+// What every error about a bad file must be: it names the file, says what is wrong and stays short
+// enough for an error box, however long the offending line.
+inline void CheckErrorNames(const QString& message, const QString& path, const QString& fragment)
+{
+    constexpr qsizetype kLongestMessage = 600;
+    QVERIFY2(!message.isNull(), "no error");
+    QVERIFY2(message.contains(path), qPrintable(message.left(kLongestMessage)));
+    QVERIFY2(message.contains(fragment), qPrintable(message.left(kLongestMessage)));
+    QVERIFY2(message.size() <= kLongestMessage + path.size(),
+             qPrintable(QStringLiteral("%1 characters: %2").arg(message.size()).arg(message.left(200))));
+}
+
+} // namespace zub::test

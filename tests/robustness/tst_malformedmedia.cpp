@@ -1,0 +1,164 @@
+// Broken media files. A missing file is refused by name when it is opened. A file that is there but is no
+// sound or movie - empty, text, noise, a header with nothing behind it - opens, and within bounded time the
+// media system either reports it once by name, plays what it can to the end, or (for a still picture)
+// shows it; Play and Stop go on answering at once, and the file is never changed.
+#include "platform/media/mediaplayer.h"
+#include "robustnessfixture.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <cstring>
+
+using zub::MediaPlayer;
+using namespace zub::test;
+
+namespace {
+
+// The media system settles on a file within this time, even when it gives up on it.
+constexpr int kSettleMs = 20000;
+
+// What the media system makes of a file.
+const QString kReported = QStringLiteral("reported");               // the failure report, once
+const QString kEnds = QStringLiteral("ends");                       // played to its end
+const QString kEndsOrReported = QStringLiteral("ends or reported"); // either of the two
+const QString kAnySettled = QStringLiteral("any");                  // either, or shown as a still picture
+
+// A RIFF wave file of 16-bit mono samples at 8000 Hz; the sizes in its header are given separately, so
+// they can lie about the samples that follow.
+QByteArray Wave(int samples, quint32 dataSize, quint16 channels = 1)
+{
+    QByteArray bytes(44, '\0');
+    char* h = bytes.data();
+    std::memcpy(h, "RIFF", 4);
+    qToLittleEndian<quint32>(36 + dataSize, h + 4);
+    std::memcpy(h + 8, "WAVEfmt ", 8);
+    qToLittleEndian<quint32>(16, h + 16);
+    qToLittleEndian<quint16>(1, h + 20); // PCM
+    qToLittleEndian<quint16>(channels, h + 22);
+    qToLittleEndian<quint32>(8000, h + 24);
+    qToLittleEndian<quint32>(8000 * 2 * channels, h + 28);
+    qToLittleEndian<quint16>(quint16(2 * channels), h + 32);
+    qToLittleEndian<quint16>(16, h + 34);
+    std::memcpy(h + 36, "data", 4);
+    qToLittleEndian<quint32>(dataSize, h + 40);
+    for (int i = 0; i < samples; ++i) {
+        const qint16 sample = qint16((i % 40 < 20) ? 3000 : -3000); // a 200 Hz square tone
+        bytes.append(reinterpret_cast<const char*>(&sample), 2);
+    }
+    return bytes;
+}
+
+QByteArray Noise(qsizetype size)
+{
+    QRandomGenerator random(7);
+    QByteArray bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = char(random.bounded(256));
+    return bytes;
+}
+
+QByteArray SourceMedia(const QString& name, qsizetype keep)
+{
+    QFile file(QStringLiteral(ZUB_SOURCE_DATA_DIR "/Intro/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing %s", qPrintable(file.fileName()));
+    return file.read(keep);
+}
+
+} // namespace
+
+class MalformedMediaTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void missingFileIsRefusedByName()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("Intro/backsound1.wav"));
+        MediaPlayer player;
+        CheckErrorNames(ErrorOf([&] { player.Open(path); }), QDir::toNativeSeparators(path),
+                        QStringLiteral("does not exist"));
+        QVERIFY(!player.isOpen());
+        CheckErrorNames(ErrorOf([&] { player.Play(); }), QString(), QStringLiteral("no file open"));
+    }
+
+    void brokenFileEndsOrIsReportedByName_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("outcome");
+
+        QTest::newRow("empty sound") << "winletter.wav" << QByteArray() << kReported;
+        QTest::newRow("empty movie") << "Hangman.avi" << QByteArray() << kReported;
+        QTest::newRow("text as a sound")
+            << "lose2.wav" << QByteArray("This is not a sound.\r\n") << kReported;
+        QTest::newRow("noise as a movie") << "Game over.avi" << Noise(64 * 1024) << kReported;
+        QTest::newRow("wave header, no samples") << "newword.wav" << Wave(0, 480000) << kEnds;
+        QTest::newRow("wave claiming 4 GB") << "winner2.wav" << Wave(4000, 0xFFFFFFF0u) << kEnds;
+        QTest::newRow("wave of no channels") << "winletter.wav" << Wave(4000, 8000, 0) << kReported;
+        QTest::newRow("movie cut short")
+            << "Game over.avi" << SourceMedia("Game over.avi", 64 * 1024) << kEndsOrReported;
+        QTest::newRow("movie header only")
+            << "Hangman.avi" << SourceMedia("Hangman.avi", 2048) << kEndsOrReported;
+        QTest::newRow("sound cut short")
+            << "backsound1.wav" << SourceMedia("backsound1.wav", 9000) << kEndsOrReported;
+        QTest::newRow("a picture as a movie")
+            << "Hangman.avi" << QByteArray("\xff\xd8\xff\xe0") + Noise(4000) << kAnySettled;
+    }
+    void brokenFileEndsOrIsReportedByName()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, outcome);
+
+        const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u'-' + fileName);
+        WriteBytes(path, bytes);
+        {
+            MediaPlayer player;
+            QSignalSpy failures(&player, &MediaPlayer::failed);
+            const QString opening = ErrorOf([&] { player.Open(path); });
+            QVERIFY2(opening.isNull(), qPrintable(opening));
+
+            QElapsedTimer clock;
+            clock.start();
+            player.Play();
+            const auto shown = [&player] {
+                return player.mediaStatus() == QMediaPlayer::LoadedMedia ||
+                       player.mediaStatus() == QMediaPlayer::BufferedMedia;
+            };
+            if (outcome == kAnySettled)
+                QTRY_VERIFY_WITH_TIMEOUT(failures.count() > 0 || player.timesPlayedToEnd() > 0 || shown(),
+                                         kSettleMs);
+            else
+                QTRY_VERIFY_WITH_TIMEOUT(failures.count() > 0 || player.timesPlayedToEnd() > 0, kSettleMs);
+            if (outcome == kReported)
+                QCOMPARE(failures.count(), 1);
+            if (outcome == kEnds)
+                QCOMPARE(failures.count(), 0);
+            if (!failures.isEmpty())
+                CheckErrorNames(failures.first().first().toString(), QDir::toNativeSeparators(path),
+                                QStringLiteral("Cannot play media file"));
+
+            // The game goes on: the player still answers at once, and reports the file no more than once.
+            player.Stop();
+            QCOMPARE(player.playbackState(), QMediaPlayer::StoppedState);
+            player.Play();
+            player.Stop();
+            QVERIFY2(clock.elapsed() < kSettleMs, "the player held the game up");
+            QVERIFY(failures.count() <= 1);
+        }
+        QVERIFY(ReadBytes(path) == bytes);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(MalformedMediaTest)
+#include "tst_malformedmedia.moc"
