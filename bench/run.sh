@@ -11,6 +11,8 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
+# shellcheck source=tests/e2e/xvfb.sh
+source "$root/tests/e2e/xvfb.sh"
 build="$root/build/bench"
 smoke=0
 prebuilt=0
@@ -44,31 +46,17 @@ else
 fi
 
 work=$(mktemp -d)
-xvfb_pid=
 cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    xvfb_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 # A display of the size the board is laid out for, with no window manager.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
+xvfb_start 1024x768 "$work" || {
     echo "bench: the virtual display did not start" >&2
-    cat "$work/xvfb.log" >&2
     exit 1
-fi
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
+}
 # The player's high-score table of every run goes to the run's own folder.
 export XDG_DATA_HOME="$work/home"
 mkdir -p "$XDG_DATA_HOME"

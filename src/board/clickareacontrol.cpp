@@ -1,24 +1,17 @@
 #include "board/clickareacontrol.h"
 
-#include <QMouseEvent>
-
 namespace zub {
 
 ClickAreaControl::ClickAreaControl(QWidget* parent) : QWidget(parent) {}
 
 void ClickAreaControl::mousePressEvent(QMouseEvent* event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_clicks.press(*event);
 }
 
 void ClickAreaControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click =
-        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
+    if (m_clicks.release(*event, rect()))
         Q_EMIT clicked();
 }
 

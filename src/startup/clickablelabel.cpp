@@ -1,23 +1,16 @@
 #include "startup/clickablelabel.h"
 
-#include <QMouseEvent>
-
 namespace zub {
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_clicks.press(*event);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    event->accept();
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (m_clicks.release(*event, rect()))
         Q_EMIT clicked();
-    }
 }
 
 } // namespace zub

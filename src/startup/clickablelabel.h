@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/clicktracker.h"
+
 #include <QLabel>
 
 namespace zub {
@@ -20,7 +22,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool m_pressed = false;
+    ClickTracker m_clicks;
 };
 
 } // namespace zub

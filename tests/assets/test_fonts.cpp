@@ -11,80 +11,65 @@ class TestFonts : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void noSystemFontIsAvailable();
-    void boardFontResolvesToTheEmbeddedFont_data();
-    void boardFontResolvesToTheEmbeddedFont();
-    void everyEmbeddedFaceIsAvailable_data();
-    void everyEmbeddedFaceIsAvailable();
+    void initTestCase() { zub::RegisterBoardFonts(); }
+
+    // Guards the meaning of the next test: were system fonts visible, they could stand in for the embedded
+    // ones.
+    void noSystemFontIsAvailable()
+    {
+        const QStringList families = QFontDatabase::families();
+        QVERIFY2(!families.contains(QStringLiteral("Liberation Serif")), qPrintable(families.join(", ")));
+        QVERIFY2(!families.contains(QStringLiteral("DejaVu Sans")), qPrintable(families.join(", ")));
+    }
+
+    void boardFontResolvesToTheEmbeddedFont_data()
+    {
+        QTest::addColumn<zub::BoardTypeface>("face");
+        QTest::addColumn<int>("pixelHeight");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QString>("family");
+
+        QTest::newRow("dialog text") << zub::BoardTypeface::SansSerif << 11 << false << "Liberation Sans";
+        QTest::newRow("score box") << zub::BoardTypeface::SansSerif << 32 << true << "Liberation Sans";
+        QTest::newRow("high-score name") << zub::BoardTypeface::Arial << 27 << true << "Liberation Sans";
+        QTest::newRow("letter slot") << zub::BoardTypeface::ArialNarrow << 32 << true
+                                     << "Liberation Sans Narrow";
+    }
+    void boardFontResolvesToTheEmbeddedFont()
+    {
+        QFETCH(zub::BoardTypeface, face);
+        QFETCH(int, pixelHeight);
+        QFETCH(bool, bold);
+        QFETCH(QString, family);
+
+        const QFont font = zub::BoardFont(face, pixelHeight, bold);
+        const QFontInfo resolved(font);
+
+        QCOMPARE(resolved.family(), family);
+        QCOMPARE(resolved.pixelSize(), pixelHeight);
+        QCOMPARE(resolved.bold(), bold);
+        QVERIFY(!resolved.italic());
+    }
+
+    // A missing bold face would be imitated by smearing the regular one, so each face is looked up by style.
+    void everyEmbeddedFaceIsAvailable_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("style");
+
+        QTest::newRow("sans regular") << "Liberation Sans" << QStringLiteral("Regular");
+        QTest::newRow("sans bold") << "Liberation Sans" << QStringLiteral("Bold");
+        QTest::newRow("narrow bold") << "Liberation Sans Narrow" << QStringLiteral("Bold");
+    }
+    void everyEmbeddedFaceIsAvailable()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, style);
+
+        const QStringList styles = QFontDatabase::styles(family);
+        QVERIFY2(styles.contains(style), qPrintable(family + ": " + styles.join(", ")));
+    }
 };
-
-void TestFonts::initTestCase()
-{
-    zub::RegisterBoardFonts();
-}
-
-// Guards the meaning of the next test: were system fonts visible, they could stand in for the embedded ones.
-void TestFonts::noSystemFontIsAvailable()
-{
-    const QStringList families = QFontDatabase::families();
-    QVERIFY2(!families.contains(QStringLiteral("Liberation Serif")), qPrintable(families.join(", ")));
-    QVERIFY2(!families.contains(QStringLiteral("DejaVu Sans")), qPrintable(families.join(", ")));
-}
-
-void TestFonts::boardFontResolvesToTheEmbeddedFont_data()
-{
-    QTest::addColumn<zub::BoardTypeface>("face");
-    QTest::addColumn<int>("pixelHeight");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<QString>("family");
-
-    QTest::newRow("dialog text") << zub::BoardTypeface::SansSerif << 11 << false << "Liberation Sans";
-    QTest::newRow("dialog button") << zub::BoardTypeface::SansSerif << 11 << true << "Liberation Sans";
-    QTest::newRow("score box") << zub::BoardTypeface::SansSerif << 32 << true << "Liberation Sans";
-    QTest::newRow("high-score name") << zub::BoardTypeface::Arial << 27 << true << "Liberation Sans";
-    QTest::newRow("plain Arial") << zub::BoardTypeface::Arial << 16 << false << "Liberation Sans";
-    QTest::newRow("letter slot") << zub::BoardTypeface::ArialNarrow << 32 << true << "Liberation Sans Narrow";
-}
-
-void TestFonts::boardFontResolvesToTheEmbeddedFont()
-{
-    QFETCH(zub::BoardTypeface, face);
-    QFETCH(int, pixelHeight);
-    QFETCH(bool, bold);
-    QFETCH(QString, family);
-
-    const QFont font = zub::BoardFont(face, pixelHeight, bold);
-    const QFontInfo resolved(font);
-
-    QCOMPARE(resolved.family(), family);
-    QCOMPARE(resolved.pixelSize(), pixelHeight);
-    QCOMPARE(resolved.bold(), bold);
-    QVERIFY(!resolved.italic());
-}
-
-void TestFonts::everyEmbeddedFaceIsAvailable_data()
-{
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<QString>("style");
-
-    QTest::newRow("sans regular") << "Liberation Sans"
-                                  << "Regular";
-    QTest::newRow("sans bold") << "Liberation Sans"
-                               << "Bold";
-    QTest::newRow("narrow bold") << "Liberation Sans Narrow"
-                                 << "Bold";
-}
-
-// A missing bold face would be imitated by smearing the regular one, so each face is looked up by style.
-void TestFonts::everyEmbeddedFaceIsAvailable()
-{
-    QFETCH(QString, family);
-    QFETCH(QString, style);
-
-    const QStringList styles = QFontDatabase::styles(family);
-    QVERIFY2(styles.contains(style), qPrintable(family + ": " + styles.join(", ")));
-}
 
 QTEST_MAIN(TestFonts)
 #include "test_fonts.moc"

@@ -43,8 +43,9 @@ BoardTestData::BoardTestData(const QString& word)
 
     QStringList table{QStringLiteral("Zub Hangman high scores")};
     const QStringList names{"Ann", "Bob", "Cid", "Dee", "Eve", "Fay", "Gus", "Hal", "Ivy", "Jon"};
+    const QStringList scores{"1500", "1200", "1000", "800", "600", "500", "400", "300", "200", "100"};
     for (int rank = 0; rank < 10; ++rank)
-        table << names[rank] << scores()[rank];
+        table << names[rank] << scores[rank];
     table << QStringLiteral("reserved");
     write(QStringLiteral("hang.zub"), crlfLines(table));
 
@@ -61,11 +62,6 @@ void BoardTestData::write(const QString& relativePath, const QByteArray& bytes) 
 void BoardTestData::remove(const QString& relativePath) const
 {
     QFile::remove(m_dir.filePath(relativePath));
-}
-
-QStringList BoardTestData::scores()
-{
-    return {"1500", "1200", "1000", "800", "600", "500", "400", "300", "200", "100"};
 }
 
 void BoardTestData::WriteTone(const QString& path, int milliseconds)

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 // A data folder of the game's own shape, made afresh for one test: both word lists hold one word, the
-// high-score table holds ten known entries, and every media file is a short tone.
+// high-score table holds Ann 1500, Bob 1200 ... Jon 100, and every media file is a short tone.
 class BoardTestData
 {
 public:
@@ -19,9 +19,6 @@ public:
     // Replaces a file of the folder (relative path) with the given bytes.
     void write(const QString& relativePath, const QByteArray& bytes) const;
     void remove(const QString& relativePath) const;
-
-    // The ten scores of the high-score table, rank 1 first.
-    static QStringList scores();
 
     // Writes a mono 16-bit wave file holding a tone of the given length.
     static void WriteTone(const QString& path, int milliseconds);

@@ -1,6 +1,5 @@
 #include "shownboard.h"
 
-#include "boardtestdata.h"
 #include "game/game.h"
 
 #include <QAction>
@@ -8,9 +7,10 @@
 #include <QTest>
 #include <stdexcept>
 
-ShownBoard::ShownBoard(const BoardTestData& data)
-    : m_window(std::make_unique<zub::TMain>(data.paths(), data.highScoreFile()))
+ShownBoard::ShownBoard(const QString& word) : m_data(word)
 {
+    qputenv("XDG_DATA_HOME", m_data.paths().dataDir().toLocal8Bit());
+    m_window = std::make_unique<zub::TMain>(m_data.paths(), m_data.highScoreFile());
     m_window->setErrorReporter([this](const QString& message) { m_errors << message; });
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
@@ -30,27 +30,17 @@ const zub::Board& ShownBoard::board() const
 
 void ShownBoard::click(const QString& name) const
 {
-    QWidget* control = find(name);
-    if (!control)
-        throw std::runtime_error("no control named " + name.toStdString());
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    const QWidget* control = find(name);
+    const QPoint middle = control->mapTo(m_window.get(), control->rect().center());
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, middle);
 }
 
 void ShownBoard::choose(const QString& menuItem) const
 {
-    auto* action = m_window->findChild<QAction*>(menuItem);
-    if (!action)
-        throw std::runtime_error("no menu item named " + menuItem.toStdString());
-    action->trigger();
+    find<QAction>(menuItem)->trigger();
 }
 
 void ShownBoard::pressEnter() const
 {
     QTest::keyClick(m_window.get(), Qt::Key_Return);
-}
-
-QPoint ShownBoard::onBackPanel(const QString& name) const
-{
-    QWidget* control = find(name);
-    return control->mapTo(find(QStringLiteral("BackPanel")), QPoint(0, 0));
 }

@@ -1,43 +1,45 @@
 #pragma once
 
 #include "board/mainscr.h"
+#include "boardtestdata.h"
 
-#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
 
-class BoardTestData;
-
-// A board window built on test data, shown on the offscreen screen and activated, whose errors are
-// recorded instead of being shown in a modal box.
+// A board window built on a fresh data folder of its own, shown on the offscreen screen and activated,
+// whose errors are recorded instead of being shown in a modal box.
 class ShownBoard
 {
 public:
-    explicit ShownBoard(const BoardTestData& data);
+    explicit ShownBoard(const QString& word = QStringLiteral("BOARD"));
     ~ShownBoard();
 
+    const BoardTestData& data() const { return m_data; }
     zub::TMain& window() const { return *m_window; }
     const zub::Board& board() const;
     const QStringList& errors() const { return m_errors; }
 
+    // The named control, menu item or timer; a name the board lacks ends the test.
     template <typename T = QWidget> T* find(const QString& name) const
     {
-        return m_window->findChild<T*>(name);
+        T* found = m_window->findChild<T*>(name);
+        if (!found)
+            qFatal("the board has nothing named %s", qPrintable(name));
+        return found;
     }
 
-    // A left click in the middle of the named control, as the player makes it.
+    // A left click in the middle of the named control, sent to the window as the player makes it: it
+    // reaches whatever lies topmost there.
     void click(const QString& name) const;
     // Chooses the named menu item.
     void choose(const QString& menuItem) const;
     // Presses Enter in the window.
     void pressEnter() const;
 
-    // The named control's top-left corner in the coordinates of BackPanel.
-    QPoint onBackPanel(const QString& name) const;
-
 private:
+    BoardTestData m_data;
     std::unique_ptr<zub::TMain> m_window;
     QStringList m_errors;
 };

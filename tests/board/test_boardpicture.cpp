@@ -1,11 +1,8 @@
 // What the board looks like, grabbed on the offscreen screen: the backdrop fills its place at its own
-// size, a used tile shows its letter in white where the backdrop shows it in red, and the game-over
-// panel hides the gallows. A grab after a few guesses is saved as board.png in the temporary folder.
+// size, and a used tile shows its letter in white where the backdrop shows it in red.
 #include "assets/storedpictures.h"
-#include "boardtestdata.h"
 #include "shownboard.h"
 
-#include <QDir>
 #include <QTest>
 #include <memory>
 
@@ -43,26 +40,21 @@ private Q_SLOTS:
     void backdropFillsItsPlaceAtItsOwnSize();
     void usedTileShowsItsLetterInWhite_data();
     void usedTileShowsItsLetterInWhite();
-    void boardAfterAFewGuesses();
 
 private:
     QImage grabBackPanel() const { return m_board->find(QStringLiteral("BackPanel"))->grab().toImage(); }
 
-    std::unique_ptr<BoardTestData> m_data;
     std::unique_ptr<ShownBoard> m_board;
 };
 
 void TestBoardPicture::init()
 {
-    m_data = std::make_unique<BoardTestData>();
-    qputenv("XDG_DATA_HOME", m_data->paths().dataDir().toLocal8Bit());
-    m_board = std::make_unique<ShownBoard>(*m_data);
+    m_board = std::make_unique<ShownBoard>();
 }
 
 void TestBoardPicture::cleanup()
 {
     m_board.reset();
-    m_data.reset();
 }
 
 void TestBoardPicture::backdropFillsItsPlaceAtItsOwnSize()
@@ -113,20 +105,6 @@ void TestBoardPicture::usedTileShowsItsLetterInWhite()
     QVERIFY2(redBefore > 40, qPrintable(counts));
     QVERIFY2(redAfter < redBefore / 4, qPrintable(counts));
     QVERIFY2(whiteAfter > whiteBefore + redBefore / 2, qPrintable(counts));
-}
-
-void TestBoardPicture::boardAfterAFewGuesses()
-{
-    for (const char* tile : {"BButton", "EButton", "oButton", "SButton"})
-        m_board->click(QString::fromLatin1(tile));
-    const QImage board = m_board->window().grab().toImage();
-    const QString path = QDir::temp().filePath(QStringLiteral("board.png"));
-    QVERIFY(board.save(path));
-    qInfo("board saved to %s", qPrintable(path));
-
-    // The whole board is on the screen: the client area holds BackPanel with room to spare.
-    const QWidget* client = m_board->window().centralWidget();
-    QVERIFY(client->rect().contains(m_board->find(QStringLiteral("BackPanel"))->geometry()));
 }
 
 QTEST_MAIN(TestBoardPicture)

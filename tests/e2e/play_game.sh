@@ -6,6 +6,8 @@
 #
 # Usage: play_game.sh <program> <data folder the program was built with> <the game's data folder> <output>
 set -euo pipefail
+# shellcheck source=tests/e2e/xvfb.sh
+source "$(dirname "$0")/xvfb.sh"
 
 program=$1
 data=$2
@@ -38,29 +40,16 @@ export XDG_DATA_HOME="$out/home"
 saved_table="$XDG_DATA_HOME/zub-hangman/hang.zub"
 
 # --- A virtual display of our own, and the program on it. ------------------------------------------------
-xvfb_pid=
 program_pid=
 cleanup() {
     if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
         kill "$program_pid" 2>/dev/null || true
     fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-    fi
+    xvfb_stop
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 5 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp 5>"$out/display" \
-    2>"$out/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$out/display" ] && break
-    sleep 0.1
-done
-[ -s "$out/display" ] || fail "the virtual display did not start"
-export DISPLAY=":$(head -n1 "$out/display")"
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+xvfb_start "${screen_width}x${screen_height}" "$out" || fail "the virtual display did not start"
 
 # Waits up to $1 seconds for the command that follows to succeed.
 wait_until() {

@@ -5,6 +5,8 @@
 # Usage: start_without_media.sh <program> <data folder the program was built with> <the game's data
 #        folder> <output folder>
 set -euo pipefail
+# shellcheck source=tests/e2e/xvfb.sh
+source "$(dirname "$0")/xvfb.sh"
 
 program=$1
 data=$2
@@ -26,28 +28,16 @@ cp "$source_data"/Intro/* "$data/Intro/"
 rm "$data/Intro/$missing"
 export XDG_DATA_HOME="$out/home"
 
-xvfb_pid=
 program_pid=
 cleanup() {
     if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
         kill "$program_pid" 2>/dev/null || true
     fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-    fi
+    xvfb_stop
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$out/display" 2>"$out/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$out/display" ] && break
-    sleep 0.1
-done
-[ -s "$out/display" ] || fail "the virtual display did not start"
-export DISPLAY=":$(head -n1 "$out/display")"
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+xvfb_start 1024x768 "$out" || fail "the virtual display did not start"
 
 "$program" >"$out/program.log" 2>&1 &
 program_pid=$!

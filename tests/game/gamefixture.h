@@ -1,13 +1,13 @@
 #pragma once
 
 // The shared fixture of the rule tests: word lists and a high-score file written into a temporary folder,
-// a cue player that records every call, and a random source with a fixed seed.
+// a cue player that records every call, and a random source with a fixed seed. The file helpers are the
+// robustness tests' own.
 
+#include "../robustness/robustnessfixture.h"
 #include "game/game.h"
-#include "platform/error.h"
 #include "platform/seededrandom.h"
 
-#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,19 +47,6 @@ public:
     QStringList calls;
 };
 
-inline void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
-    file.write(bytes);
-}
-
-inline QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A word list: the count on line 0, then the words.
 inline QByteArray WordList(const QStringList& words)
 {
@@ -83,17 +70,6 @@ inline const QString kLongWord = QStringLiteral("ABCDEFGHJKLMN");
 
 inline const QStringList kDescendingScores{"1500", "1200", "1000", "800", "600",
                                            "500",  "400",  "300",  "200", "100"};
-
-// The message of the zub::Error that action throws, or an empty text when it throws none.
-template <typename F> QString ErrorOf(F&& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    return {};
-}
 
 class GameFixture
 {

@@ -23,7 +23,8 @@ class GuessesTest : public QObject
 
 private Q_SLOTS:
     // Each level allows its number of wrong letters: every one of them moves both pictures on by a stage,
-    // up to stage 11, and the next one loses the word with the pictures left at stage 11.
+    // up to stage 11, and the next one loses the word with the pictures left at stage 11. (That both
+    // pictures show the stage is checked after every event of the property run.)
     void wrongLettersUpToTheLevelsLimit_data()
     {
         QTest::addColumn<int>("level");
@@ -42,14 +43,9 @@ private Q_SLOTS:
         f.start();
         ChooseLevel(*f.game, level);
         QCOMPARE(f.state().HangPos, firstStage);
-        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS%1").arg(firstStage));
         for (int wrong = 1; wrong <= allowed; ++wrong) {
             f.miss(1);
             QCOMPARE(f.state().HangPos, firstStage + wrong);
-            QCOMPARE(f.state().SwitchPos, f.state().HangPos);
-            QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS%1").arg(firstStage + wrong));
-            QCOMPARE(f.board().SwitchPosPic.ResourceName,
-                     QStringLiteral("SWITCHPOS%1").arg(firstStage + wrong));
             QVERIFY(!f.board().MovieScreen.Visible);
         }
         QCOMPARE(f.state().HangPos, 11);
@@ -99,10 +95,6 @@ private Q_SLOTS:
             QCOMPARE(f.state().LettersFound, found[i]);
             QCOMPARE(f.state().ScorePoints, found[i] * points);
             QCOMPARE(f.board().ScorePointsLabel.Caption, QString::number(found[i] * points));
-            int shown = 0;
-            for (const Label& letter : f.board().Letter)
-                shown += letter.Visible ? 1 : 0;
-            QCOMPARE(shown, found[i]);
         }
         QVERIFY(f.board().WellDonePanel.Visible);
         QVERIFY(f.board().WinTimer.Enabled);
@@ -126,7 +118,6 @@ private Q_SLOTS:
         QVERIFY(!f.board().Hints1.Enabled);
         QVERIFY(!f.board().Tiles[2].Button.Enabled && f.board().Tiles[2].Pic.Visible);
         QCOMPARE(f.state().HangPos, 1);
-        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS1"));
         const QString before = Snapshot(*f.game);
         f.game->CButtonClick();
         QCOMPARE(Snapshot(*f.game), before);
@@ -173,8 +164,6 @@ private Q_SLOTS:
         QCOMPARE(f.state().ScorePoints, 1500);
         QCOMPARE(f.state().WrongGuessCount, 4);
         QCOMPARE(f.state().HangPos, 5);
-        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS5"));
-        QCOMPARE(f.board().SwitchPosPic.ResourceName, QStringLiteral("SWITCHPOS5"));
         QCOMPARE(f.state().LetterPoints, 500);
         QCOMPARE(f.state().LettersFound, 0);
         QVERIFY(f.board().WellDonePanel.Visible);

@@ -1,11 +1,9 @@
 #include "platform/error.h"
 #include "platform/textlines.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <unistd.h>
 
 using zub::Error;
 using zub::TextLines;
@@ -94,24 +92,6 @@ private Q_SLOTS:
         QCOMPARE(list.lines(), (QStringList{"a", "b", "c"}));
     }
 
-    // A file that cannot be read is named in the error, and the list keeps what it held.
-    void unreadableFileNamesThePath_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("missing") << "absent.zub";
-        QTest::newRow("a folder") << "folder";
-    }
-    void unreadableFileNamesThePath()
-    {
-        QFETCH(QString, name);
-        QTemporaryDir dir;
-        QDir(dir.path()).mkdir("folder");
-        TextLines list({"kept"});
-        const QString message = ErrorOf([&] { list.LoadFromFile(dir.filePath(name)); });
-        QVERIFY2(message.contains(dir.filePath(name)), qPrintable(message));
-        QCOMPARE(list.lines(), QStringList{"kept"});
-    }
-
     // Every line is written with CR LF after it, the last included; reading it back gives the same lines.
     void saveEndsEveryLineWithCrLf()
     {
@@ -125,32 +105,7 @@ private Q_SLOTS:
         QCOMPARE(again.lines(), list.lines());
     }
 
-    // A write that fails names the file and leaves what was there before whole.
-    void failedSaveLeavesTheOldContent_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("no room for the new file beside the old one") << "long name";
-        QTest::newRow("folder made read-only") << "read-only";
-    }
-    void failedSaveLeavesTheOldContent()
-    {
-        QFETCH(QString, how);
-        if (how == "read-only" && geteuid() == 0)
-            QSKIP("The superuser writes into read-only folders");
-        QTemporaryDir dir;
-        // A name so long that no temporary name fits beside it: the new content cannot take its place.
-        const QString path =
-            dir.filePath(how == "long name" ? QString(250, u'h') : QStringLiteral("hang.zub"));
-        WriteBytes(path, "old\r\n");
-        if (how == "read-only")
-            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const QString message = ErrorOf([&] { TextLines({"new"}).SaveToFile(path); });
-        QFile::setPermissions(dir.path(),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY2(message.contains(path), qPrintable(message));
-        QCOMPARE(ReadBytes(path), QByteArray("old\r\n"));
-    }
-
+    // Saving where a folder stands fails naming it, and the folder stays.
     void saveOntoAFolderFails()
     {
         QTemporaryDir dir;

@@ -1,18 +1,24 @@
 #pragma once
 
-// Shared by the malformed-input tests: files in a temporary folder, a random source that draws a chosen
-// number, a cue player that plays nothing, and the error an action throws.
+// Shared by the malformed-input tests and the rule tests: files in a temporary folder, a random source
+// that draws a chosen number, a cue player that plays nothing, and the error an action throws.
 
 #include "game/cues.h"
 #include "platform/error.h"
 #include "platform/randomsource.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTest>
 
 namespace zub::test {
+
+// Stand-ins for what a path may hold besides a file's bytes.
+inline const QByteArray kMissing = "<no file>";
+inline const QByteArray kFolder = "<a folder>";
 
 inline void WriteBytes(const QString& path, const QByteArray& bytes)
 {
@@ -26,6 +32,22 @@ inline QByteArray ReadBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes path hold contents: the bytes of a file, a folder (kFolder) or nothing at all (kMissing).
+inline void Put(const QString& path, const QByteArray& contents)
+{
+    if (contents == kFolder)
+        QVERIFY(QDir().mkpath(path));
+    else if (contents != kMissing)
+        WriteBytes(path, contents);
+}
+
+// What path holds, in the terms of Put, to show that an action left it as it was.
+inline QByteArray Contents(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isDir() ? kFolder : info.exists() ? ReadBytes(path) : kMissing;
 }
 
 // Always draws the same number, so a test chooses the line a draw takes.

@@ -6,8 +6,6 @@
 #include "robustnessfixture.h"
 
 #include <QByteArrayList>
-#include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace zub;
@@ -15,8 +13,6 @@ using namespace zub::test;
 
 namespace {
 
-const QByteArray kMissing = "<no file>";
-const QByteArray kFolder = "<a folder>";
 const QString kWord = QStringLiteral("ABCDEFGHJKLMN"); // thirteen different letters, no I
 
 // Ranks 1 .. 10 score 1000 down to 100. A game of 500 points takes rank 7: it beats 400, not the 500 of
@@ -68,14 +64,6 @@ struct TableGame
         Put(files.HighScoreTemplate, templateFile);
     }
 
-    static void Put(const QString& path, const QByteArray& bytes)
-    {
-        if (bytes == kFolder)
-            QDir().mkpath(path);
-        else if (bytes != kMissing)
-            WriteBytes(path, bytes);
-    }
-
     QString start()
     {
         return ErrorOf([this] { game.FormActivate(1024, 768); });
@@ -124,15 +112,8 @@ private Q_SLOTS:
         QTest::newRow("no file, no template") << kMissing << kMissing << "Cannot open file" << false;
         QTest::newRow("no file, template a folder") << kMissing << kFolder << "Cannot open file" << true;
         QTest::newRow("a folder") << kFolder << Joined(kTable) << "It is a folder" << false;
-        QTest::newRow("empty") << QByteArray() << Joined(kTable) << "List index out of bounds (1)" << false;
         QTest::newRow("twenty lines")
             << Joined(kTable.mid(0, 20)) << kMissing << "List index out of bounds (20)" << false;
-        QTest::newRow("no file, template of twenty lines")
-            << kMissing << Joined(kTable.mid(0, 20)) << "List index out of bounds (20)" << false;
-        QTest::newRow("one megabyte line")
-            << QByteArray(1 << 20, 'x') << kMissing << "List index out of bounds (1)" << false;
-        QTest::newRow("twenty line ends")
-            << QByteArray(20, '\n') << kMissing << "List index out of bounds (20)" << false;
     }
     void unloadableTableIsNamed()
     {
@@ -142,12 +123,10 @@ private Q_SLOTS:
         QFETCH(bool, templateNamed);
 
         TableGame play(file, templateFile);
-        const QByteArray templateBefore = ReadBytes(play.files.HighScoreTemplate);
         CheckErrorNames(play.start(), templateNamed ? play.files.HighScoreTemplate : play.files.HighScores,
                         error);
-        if (file != kMissing && file != kFolder)
-            QVERIFY(ReadBytes(play.files.HighScores) == file);
-        QVERIFY(ReadBytes(play.files.HighScoreTemplate) == templateBefore);
+        QVERIFY(Contents(play.files.HighScores) == file);
+        QVERIFY(Contents(play.files.HighScoreTemplate) == templateFile);
 
         QCOMPARE(play.game.state().WordLength, 13);
         play.loseWithPoints();
@@ -158,65 +137,63 @@ private Q_SLOTS:
     // Whatever shape a loadable file has, a placement changes only the lines of the ranks that moved.
     void placementKeepsEveryOtherLine_data()
     {
-        QTest::addColumn<QByteArrayList>("lines");
-        QTest::addColumn<QByteArray>("lineEnd");
-        QTest::addColumn<bool>("finalEnd");
-        QTest::addColumn<QByteArray>("start"); // bytes before line 0
+        QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("expected");
+
+        // The file written from lines and what the placement of `stored` must make of it.
+        const auto row = [](const char* name, const QByteArrayList& lines, const QByteArray& file,
+                            const QString& typed = QStringLiteral("Kim"), const QByteArray& stored = "Kim") {
+            QTest::newRow(name) << file << typed << Joined(Placed(lines, stored, "500"));
+        };
+        const QByteArray bom = "\xef\xbb\xbf";
+        row("as installed", kTable, Joined(kTable));
+        row("LF line ends", kTable, Joined(kTable, "\n"));
+        row("twenty-one lines", kTable.mid(0, 21), Joined(kTable.mid(0, 21)));
+        const QByteArrayList longer = kTable + QByteArrayList{"kept", "", "also kept"};
+        row("lines after the table", longer, Joined(longer));
+        QTest::newRow("byte-order mark")
+            << bom + Joined(kTable) << "Kim" << bom + Joined(Placed(kTable, "Kim", "500"));
+        row("megabyte typed name", kTable, Joined(kTable), QString(1 << 20, u'K'), QByteArray(1 << 20, 'K'));
 
         QByteArrayList lines = kTable;
-        QTest::newRow("as installed")
-            << kTable << QByteArray("\r\n") << true << QByteArray() << "Kim" << QByteArray("Kim");
-        QTest::newRow("LF line ends")
-            << kTable << QByteArray("\n") << true << QByteArray() << "Kim" << QByteArray("Kim");
-        QTest::newRow("CR line ends")
-            << kTable << QByteArray("\r") << true << QByteArray() << "Kim" << QByteArray("Kim");
-        QTest::newRow("no final line end")
-            << kTable << QByteArray("\r\n") << false << QByteArray() << "Kim" << QByteArray("Kim");
-        QTest::newRow("twenty-one lines")
-            << kTable.mid(0, 21) << QByteArray("\r\n") << true << QByteArray() << "Kim" << QByteArray("Kim");
-        QTest::newRow("lines after the table")
-            << kTable + QByteArrayList{"kept", "", "also kept"} << QByteArray("\r\n") << true << QByteArray()
-            << "Kim" << QByteArray("Kim");
-        QTest::newRow("byte-order mark") << kTable << QByteArray("\r\n") << true << QByteArray("\xef\xbb\xbf")
-                                         << "Kim" << QByteArray("Kim");
-        QTest::newRow("empty typed name")
-            << kTable << QByteArray("\r\n") << true << QByteArray() << "" << QByteArray("");
-        QTest::newRow("megabyte typed name") << kTable << QByteArray("\r\n") << true << QByteArray()
-                                             << QString(1 << 20, u'K') << QByteArray(1 << 20, 'K');
-
-        lines = kTable;
         lines[13] = "Z\xc3\xb6\xc3\xab"; // rank 7 moves to rank 8
         lines[3] = "Bj\xc3\xb6rn";
-        QTest::newRow("UTF-8 names") << lines << QByteArray("\r\n") << true << QByteArray()
-                                     << QStringLiteral("Zo\u00eb") << QByteArray("Zo\xc3\xab");
+        row("UTF-8 names", lines, Joined(lines), QStringLiteral("Zo\u00eb"), "Zo\xc3\xab");
         lines = kTable;
         lines[0] = "Beste Spieler \xfc";
         lines[13] = "Z\xf6\xeb";
         lines[21] = "\xa9 end";
-        QTest::newRow("8-bit names") << lines << QByteArray("\r\n") << true << QByteArray()
-                                     << QStringLiteral("Zo\u00eb") << QByteArray("Zo\xeb");
-        QTest::newRow("8-bit byte at the very end")
-            << lines << QByteArray("\r\n") << false << QByteArray() << "Kim" << QByteArray("Kim");
+        row("8-bit names", lines, Joined(lines), QStringLiteral("Zo\u00eb"), "Zo\xeb");
+        row("8-bit byte at the very end", lines, Joined(lines, "\r\n", false));
         lines = kTable;
         lines[13] = QByteArray("G\0us", 4);
         lines[15] = QByteArray(1 << 20, 'H');
-        QTest::newRow("NUL and megabyte names")
-            << lines << QByteArray("\r\n") << true << QByteArray() << "Kim" << QByteArray("Kim");
-        lines = kTable;
         lines[14] = "0400";
         lines[16] = "+300";
         lines[18] = " 200";
         lines[20] = "-100";
-        QTest::newRow("scores kept as written")
-            << lines << QByteArray("\r\n") << true << QByteArray() << "Kim" << QByteArray("Kim");
-        lines = kTable;
-        lines[0] = "";
-        lines[21] = "no number here";
-        QTest::newRow("first and last lines of any text")
-            << lines << QByteArray("\r\n") << true << QByteArray() << "Kim" << QByteArray("Kim");
+        row("NUL and megabyte names, scores as written", lines, Joined(lines));
     }
+    void placementKeepsEveryOtherLine()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, expected);
+
+        const QByteArray template_ = Joined(kTable);
+        TableGame play(file, template_);
+        const QString loading = play.start();
+        QVERIFY2(loading.isNull(), qPrintable(loading));
+        play.loseWithPoints();
+        QVERIFY(play.game.board().EnterNamePanel.Visible);
+        const QString placing = play.confirmName(typed);
+        QVERIFY2(placing.isNull(), qPrintable(placing));
+        QCOMPARE(ReadBytes(play.files.HighScores).split('\n'), expected.split('\n')); // line by line
+        QCOMPARE(play.game.state().ScorePoints, 0);
+        QVERIFY(ReadBytes(play.files.HighScoreTemplate) == template_);
+    }
+
     // An 8-bit file keeps its bytes while every name fits in 8 bits. A name beyond them turns the whole
     // file into UTF-8: every name keeps its text, the new one included, and the file reads back whole.
     void nameBeyondEightBitsTurnsTheFileIntoUtf8()
@@ -235,72 +212,43 @@ private Q_SLOTS:
         QVERIFY(ReadBytes(play.files.HighScores) == Joined(Placed(utf8, "\xe6\x9d\x8e", "500")));
     }
 
-    void placementKeepsEveryOtherLine()
-    {
-        QFETCH(QByteArrayList, lines);
-        QFETCH(QByteArray, lineEnd);
-        QFETCH(bool, finalEnd);
-        QFETCH(QByteArray, start);
-        QFETCH(QString, typed);
-        QFETCH(QByteArray, stored);
-
-        const QByteArray template_ = Joined(kTable);
-        TableGame play(start + Joined(lines, lineEnd, finalEnd), template_);
-        const QString loading = play.start();
-        QVERIFY2(loading.isNull(), qPrintable(loading));
-        play.loseWithPoints();
-        QVERIFY(play.game.board().EnterNamePanel.Visible);
-        const QString placing = play.confirmName(typed);
-        QVERIFY2(placing.isNull(), qPrintable(placing));
-
-        const QByteArray expected = start + Joined(Placed(lines, stored, "500"));
-        const QByteArray written = ReadBytes(play.files.HighScores);
-        if (written != expected) {
-            const QByteArrayList got = written.split('\n');
-            const QByteArrayList want = expected.split('\n');
-            for (qsizetype i = 0; i < qMax(got.size(), want.size()); ++i)
-                QCOMPARE(got.value(i).left(80).toHex(' '), want.value(i).left(80).toHex(' '));
-            QVERIFY(written == expected);
-        }
-        QCOMPARE(play.game.state().ScorePoints, 0);
-        QVERIFY(ReadBytes(play.files.HighScoreTemplate) == template_);
-    }
-
-    // A placement that cannot be made stops before the file changes and names it; the game goes on.
+    // A placement that cannot be made leaves the file as it was and names it; the game goes on. A file
+    // that cannot be read, or a score in it that is no number, stops the placement before anything
+    // changes; a file that cannot be replaced is found only after the board's table took the entry.
     void failedPlacementLeavesTheFile_data()
     {
-        QTest::addColumn<int>("line"); // line of kTable to replace, or -1
+        QTest::addColumn<int>("rank"); // the rank whose score is replaced by text, or 0
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("change"); // what happens to the file after loading
         QTest::addColumn<QString>("error");
 
         const QString notANumber = QStringLiteral("is not a valid integer value");
-        QTest::newRow("rank 3 score in words") << 6 << QByteArray("lots") << ""
-                                               << "'lots' " + notANumber;
-        QTest::newRow("rank 1 score past 32 bits") << 2 << QByteArray("99999999999") << "" << notANumber;
-        QTest::newRow("rank 5 score empty") << 10 << QByteArray() << ""
-                                            << "'' " + notANumber;
-        QTest::newRow("rank 9 score with a blank after it") << 18 << QByteArray("200 ") << "" << notANumber;
-        QTest::newRow("rank 2 score of a megabyte") << 4 << QByteArray(1 << 20, '9') << "" << notANumber;
-        QTest::newRow("file cut to twenty lines") << -1 << QByteArray() << "cut"
-                                                  << "List index out of bounds (20)";
-        QTest::newRow("file replaced by a folder") << -1 << QByteArray() << "folder"
-                                                   << "It is a folder";
-        QTest::newRow("file removed, no template") << -1 << QByteArray() << "removed"
-                                                   << "Cannot open file";
-        QTest::newRow("file cannot be replaced") << -1 << QByteArray() << "long name"
-                                                 << "Cannot write file";
+        QTest::newRow("rank 3 score in words")
+            << 3 << QByteArray("lots") << QString() << "'lots' " + notANumber;
+        QTest::newRow("rank 1 score past 32 bits")
+            << 1 << QByteArray("99999999999") << QString() << notANumber;
+        QTest::newRow("rank 5 score empty") << 5 << QByteArray() << QString() << "'' " + notANumber;
+        QTest::newRow("rank 9 score with a blank after it")
+            << 9 << QByteArray("200 ") << QString() << notANumber;
+        QTest::newRow("rank 2 score of a megabyte")
+            << 2 << QByteArray(1 << 20, '9') << QString() << notANumber;
+        QTest::newRow("file cut to twenty lines")
+            << 0 << QByteArray() << QStringLiteral("cut") << "List index out of bounds (20)";
+        QTest::newRow("file removed, no template")
+            << 0 << QByteArray() << QStringLiteral("removed") << "Cannot open file";
+        QTest::newRow("file cannot be replaced")
+            << 0 << QByteArray() << QStringLiteral("long name") << "Cannot write file";
     }
     void failedPlacementLeavesTheFile()
     {
-        QFETCH(int, line);
+        QFETCH(int, rank);
         QFETCH(QByteArray, text);
         QFETCH(QString, change);
         QFETCH(QString, error);
 
         QByteArrayList lines = kTable;
-        if (line >= 0)
-            lines[line] = text;
+        if (rank > 0)
+            lines[2 * rank] = text;
         // A name so long that no temporary file name fits beside it: the file can be read, not replaced.
         TableGame play(Joined(lines), kMissing,
                        change == "long name" ? QString(250, u'h') : QStringLiteral("hang.zub"));
@@ -311,17 +259,21 @@ private Q_SLOTS:
         const QString path = play.files.HighScores;
         if (change == "cut")
             WriteBytes(path, Joined(kTable.mid(0, 20)));
-        if (change == "folder" || change == "removed")
+        if (change == "removed")
             QFile::remove(path);
-        if (change == "folder")
-            QDir().mkpath(path);
-        const QByteArray before = ReadBytes(path);
+        const QByteArray before = Contents(path);
 
-        CheckErrorNames(play.confirmName(QStringLiteral("Kim")), path, error);
-        QVERIFY(ReadBytes(path) == before);
-        QCOMPARE(QFileInfo(path).isDir(), change == "folder");
+        const QString message = play.confirmName(QStringLiteral("Kim"));
+        CheckErrorNames(message, path, error);
+        QVERIFY(rank == 0 || message.contains(QStringLiteral("score of rank %1").arg(rank)));
+        QVERIFY(Contents(path) == before);
         QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).size(),
-                 change == "folder" || change == "removed" ? 0 : 1);
+                 change == "removed" ? 0 : 1);
+        const bool placed = change == "long name";
+        QVERIFY(play.game.board().GameOverPanel.Visible && !play.game.board().EnterNamePanel.Visible);
+        QCOMPARE(play.game.state().ScorePoints, placed ? 0 : 100 * kFoundLetters);
+        QCOMPARE(play.game.board().HSLabel[2 * kRank - 1],
+                 QString::fromLatin1(placed ? "500" : kTable[2 * kRank]));
         // The game goes on: New Game starts a word with the score at 0.
         const QString next = ErrorOf([&] { play.game.Exit1Click(); });
         QVERIFY2(next.isNull(), qPrintable(next));

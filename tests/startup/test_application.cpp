@@ -66,7 +66,6 @@ private Q_SLOTS:
 
     void handlerErrorIsShownAndTheGameGoesOn_data();
     void handlerErrorIsShownAndTheGameGoesOn();
-    void firstFormIsTheMainWindow();
     void closingTheMainWindowEndsTheLoop();
     void hidingTheIntroKeepsTheLoopRunning();
     void terminateEndsTheLoopAlsoFromAnOpenErrorBox();
@@ -117,15 +116,6 @@ void TestApplication::handlerErrorIsShownAndTheGameGoesOn()
 
     QCOMPARE(receiver.handled, 2);
     QCOMPARE(m_errors, QStringList{shown});
-}
-
-void TestApplication::firstFormIsTheMainWindow()
-{
-    QCOMPARE(App().MainForm(), nullptr);
-    const zub::DataPaths data(QStringLiteral(ZUB_SOURCE_DATA_DIR));
-    auto& intro = App().CreateForm<zub::TSplashScreen>(data);
-    App().CreateForm<QWidget>();
-    QCOMPARE(App().MainForm(), &intro);
 }
 
 // Closing the intro, the main window of the loop, ends the game.

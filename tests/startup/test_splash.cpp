@@ -2,14 +2,11 @@
 
 #include "assets/datapaths.h"
 #include "assets/storedpictures.h"
-#include "platform/error.h"
 #include "platform/media/mediaplayer.h"
 #include "startup/application.h"
 #include "startup/clickablelabel.h"
 #include "startup/splash.h"
 
-#include <QLabel>
-#include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
@@ -35,13 +32,11 @@ private Q_SLOTS:
 
     void placesComponentsForTheScreen_data();
     void placesComponentsForTheScreen();
-    void keepsDesignSizesAndTops();
     void showsTheSkipPictureStretchedAndTransparent();
     void endsAfterTwentyFiveTicks();
     void skipControlEndsTheIntroAtOnce_data();
     void skipControlEndsTheIntroAtOnce();
     void skipTextLiesOverTheSkipPicture();
-    void missingMovieFailsToBuild();
 
 private:
     std::unique_ptr<TSplashScreen> m_splash;
@@ -75,11 +70,8 @@ void TestSplash::placesComponentsForTheScreen_data()
     QTest::addColumn<int>("label1Left");
 
     QTest::newRow("1024 x 768") << QSize(1024, 768) << QPoint(202, 144) << 678 << 924 << 909 << 452;
-    QTest::newRow("odd width 1023 halves toward zero")
-        << QSize(1023, 768) << QPoint(201, 144) << 678 << 923 << 908 << 451;
-    QTest::newRow("odd height 1023 halves toward zero")
-        << QSize(1280, 1023) << QPoint(330, 271) << 933 << 1180 << 1165 << 580;
-    QTest::newRow("design size 640 x 569") << QSize(640, 569) << QPoint(10, 44) << 479 << 540 << 525 << 260;
+    QTest::newRow("odd 1023 x 1023 halves toward zero")
+        << QSize(1023, 1023) << QPoint(201, 271) << 933 << 923 << 908 << 451;
 }
 
 // The movie is centred on the screen and the strip runs along its bottom edge, the skip controls at its
@@ -103,20 +95,6 @@ void TestSplash::placesComponentsForTheScreen()
     QCOMPARE(m_splash->Label1().x(), label1Left);
 }
 
-// Placement moves the components; their sizes and the tops inside the strip stay as designed.
-void TestSplash::keepsDesignSizesAndTops()
-{
-    m_splash->FormCreate(1024, 768);
-
-    QCOMPARE(m_splash->MovieScreen().size(), QSize(620, 480));
-    QCOMPARE(m_splash->Panel1().height(), 90);
-    QCOMPARE(m_splash->Image1().geometry(), QRect(924, 11, 57, 59));
-    QCOMPARE(m_splash->Label2().geometry(), QRect(909, 58, 79, 20));
-    QCOMPARE(m_splash->Label1().geometry(), QRect(452, 71, 118, 13));
-    QCOMPARE(m_splash->Label2().text(), QStringLiteral("Skip Intro"));
-    QVERIFY(!m_splash->Label1().text().isEmpty());
-}
-
 // The 74 x 75 picture is stretched to the 57 x 59 control and its background colour is not drawn.
 void TestSplash::showsTheSkipPictureStretchedAndTransparent()
 {
@@ -128,7 +106,6 @@ void TestSplash::showsTheSkipPictureStretchedAndTransparent()
     // The picture's background colour is taken from its bottom-left pixel; its top-left corner has the
     // same colour, and there the black strip shows through.
     const QImage stored = zub::StoredPicture(QStringLiteral("SkipPicture"));
-    QCOMPARE(stored.size(), QSize(74, 75));
     QCOMPARE(stored.pixelColor(0, stored.height() - 1).alpha(), 0);
     QCOMPARE(stored.pixelColor(0, 0).alpha(), 0);
     const QImage shown = m_splash->Panel1().grab().toImage();
@@ -177,8 +154,7 @@ void TestSplash::skipControlEndsTheIntroAtOnce_data()
 
     QTest::newRow("skip picture") << true << Qt::LeftButton << true;
     QTest::newRow("Skip Intro") << false << Qt::LeftButton << true;
-    QTest::newRow("right button on the picture") << true << Qt::RightButton << false;
-    QTest::newRow("right button on the text") << false << Qt::RightButton << false;
+    QTest::newRow("right button") << true << Qt::RightButton << false;
 }
 
 // A click on the skip picture or "Skip Intro" before the 25th tick ends the intro at once; the timer
@@ -220,18 +196,6 @@ void TestSplash::skipTextLiesOverTheSkipPicture()
     QTest::mouseClick(m_splash->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                       m_splash->Panel1().mapTo(m_splash.get(), overlap.center()));
     QVERIFY(m_splash->introEnded());
-}
-
-// Without its movie the intro cannot be built; the error names the file.
-void TestSplash::missingMovieFailsToBuild()
-{
-    const zub::DataPaths nowhere(QStringLiteral("/nonexistent/zub-hangman-data"));
-    try {
-        TSplashScreen splash(nowhere);
-        QFAIL("the intro was built without its movie");
-    } catch (const zub::Error& error) {
-        QVERIFY2(error.message().contains(QStringLiteral("Hangman.avi")), qPrintable(error.message()));
-    }
 }
 
 int main(int argc, char* argv[])
