@@ -9,6 +9,9 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <array>
+#include <future>
+#include <map>
+#include <mutex>
 
 namespace zub {
 
@@ -98,9 +101,7 @@ QImage withBottomLeftColourTransparent(const QImage& picture)
     return image;
 }
 
-} // namespace
-
-QImage StoredPicture(const QString& name)
+QImage decodeStoredPicture(const QString& name)
 {
     const PictureSource source = findPicture(name);
     const QByteArray bytes = readPictureBytes(name, source.path);
@@ -110,6 +111,47 @@ QImage StoredPicture(const QString& name)
     if (name == QLatin1StringView("SkipPicture"))
         return withBottomLeftColourTransparent(image);
     return image;
+}
+
+// Pictures being decoded ahead, by name; each is taken out by the first StoredPicture that asks for it.
+struct Prefetched
+{
+    std::mutex lock;
+    std::map<QString, std::future<QImage>> pictures;
+};
+
+Prefetched& prefetched()
+{
+    static Prefetched ahead;
+    return ahead;
+}
+
+} // namespace
+
+void PrefetchStoredPictures()
+{
+    Prefetched& ahead = prefetched();
+    const std::scoped_lock guard(ahead.lock);
+    for (const PictureFile& file : PictureFiles) {
+        const QString name = file.component;
+        if (file.format == PictureFormat::Jpeg && !ahead.pictures.contains(name))
+            ahead.pictures.emplace(name, std::async(std::launch::async, decodeStoredPicture, name));
+    }
+}
+
+QImage StoredPicture(const QString& name)
+{
+    std::future<QImage> picture;
+    {
+        Prefetched& ahead = prefetched();
+        const std::scoped_lock guard(ahead.lock);
+        if (const auto found = ahead.pictures.find(name); found != ahead.pictures.end()) {
+            picture = std::move(found->second);
+            ahead.pictures.erase(found);
+        }
+    }
+    // A picture decoded ahead brings its error, if it had one, with it.
+    return picture.valid() ? picture.get() : decodeStoredPicture(name);
 }
 
 QIcon MainIcon()

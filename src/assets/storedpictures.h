@@ -13,6 +13,10 @@ namespace zub {
 // naming it.
 QImage StoredPicture(const QString& name);
 
+// Starts decoding the large pictures (the backdrop and the panels' JPEG pictures) on threads of their own,
+// so that building the board finds them ready instead of decoding them one after the other.
+void PrefetchStoredPictures();
+
 // The window and application icon.
 QIcon MainIcon();
 

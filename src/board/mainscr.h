@@ -73,6 +73,7 @@ private:
     bool awaitingMaximisedSize() const;
     void openMediaPlayers(const DataPaths& dataPaths);
     void placeRestoredBounds();
+    void prepareFirstShow();
     void handle(GameHandler handler);
     template <typename Step> void guarded(Step&& step);
     void showBoard();

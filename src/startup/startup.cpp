@@ -1,6 +1,7 @@
 #include "startup/startup.h"
 
 #include "assets/datapaths.h"
+#include "assets/storedpictures.h"
 #include "board/mainscr.h"
 #include "startup/application.h"
 #include "startup/splash.h"
@@ -26,6 +27,7 @@ int RunApplication(Application& application, const FormBuilder& buildForms)
 
 void CreateGameForms(Application& application, const DataPaths& data, const QString& userHighScores)
 {
+    PrefetchStoredPictures(); // decoded while the intro window is built
     TSplashScreen& SplashScreen = application.CreateForm<TSplashScreen>(data);
     TMain& Main = application.CreateForm<TMain>(data, userHighScores);
     // The board's handlers report their errors in the application's one error box.

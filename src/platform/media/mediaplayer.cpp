@@ -1,16 +1,19 @@
 #include "platform/media/mediaplayer.h"
 
 #include "platform/error.h"
+#include "platform/idlework.h"
+#include "platform/media/videofeed.h"
 #include "platform/media/videosurface.h"
 
 #include <QAudioOutput>
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QVideoSink>
 #include <QWidget>
+#include <utility>
 
 namespace zub {
 
@@ -46,12 +49,14 @@ QMediaPlayer* newPlayer(QObject* parent)
 
 } // namespace
 
-MediaPlayer::MediaPlayer(QObject* parent)
-    : QObject(parent), m_player(newPlayer(this)), m_audio(new QAudioOutput(this))
+MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent) {}
+
+MediaPlayer::~MediaPlayer()
 {
-    m_player->setAudioOutput(m_audio);
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &MediaPlayer::noteStatus);
-    connect(m_player, &QMediaPlayer::errorOccurred, this, &MediaPlayer::noteError);
+    // The playback goes first, so nothing delivers into the feed when it is given back.
+    delete m_player;
+    if (m_feed)
+        m_feed->Release();
 }
 
 void MediaPlayer::Open(const QString& fileName)
@@ -66,6 +71,23 @@ void MediaPlayer::Open(const QString& fileName)
     m_fileName = file.absoluteFilePath();
     m_failureReported = false;
     m_lastError.clear();
+    if (m_player)
+        m_player->setSource(QUrl::fromLocalFile(m_fileName));
+    else
+        WhenIdle(*this, [this] { Load(); });
+}
+
+void MediaPlayer::Load()
+{
+    if (m_player || !isOpen())
+        return;
+    m_player = newPlayer(this);
+    m_audio = new QAudioOutput(this);
+    m_player->setAudioOutput(m_audio);
+    if (m_feed)
+        m_player->setVideoSink(m_feed->Sink());
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &MediaPlayer::noteStatus);
+    connect(m_player, &QMediaPlayer::errorOccurred, this, &MediaPlayer::noteError);
     m_player->setSource(QUrl::fromLocalFile(m_fileName));
 }
 
@@ -73,17 +95,52 @@ void MediaPlayer::setDisplay(QWidget* panel)
 {
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    // The sink belongs to this player, so it lives as long as the playback that feeds it, even when the
+    // The feed belongs to this player, so it lives as long as the playback that feeds it, even when the
     // panel goes first.
-    auto* sink = new QVideoSink(this);
-    layout->addWidget(new VideoSurface(sink, panel));
-    m_player->setVideoSink(sink);
+    m_feed = VideoFeed::Create();
+    layout->addWidget(new VideoSurface(*m_feed, panel));
+    if (m_player)
+        m_player->setVideoSink(m_feed->Sink());
 }
 
 void MediaPlayer::Play()
 {
     if (!isOpen())
         throw Error(QStringLiteral("Cannot play: the media player has no file open."));
+    if (m_player && m_requests.empty())
+        startPlaying(); // starting is quick: the media system starts on its own threads
+    else
+        request(Request::Play);
+}
+
+void MediaPlayer::Stop()
+{
+    const bool stopped = m_requests.empty() && playbackState() == QMediaPlayer::StoppedState;
+    if (!stopped)
+        request(Request::Stop);
+}
+
+void MediaPlayer::request(Request request)
+{
+    m_requests.push_back(request);
+    if (m_requests.size() == 1)
+        QTimer::singleShot(0, this, &MediaPlayer::applyRequests);
+}
+
+void MediaPlayer::applyRequests()
+{
+    Load();
+    const std::vector<Request> requests = std::exchange(m_requests, {});
+    for (const Request request : requests) {
+        if (request == Request::Play)
+            startPlaying();
+        else
+            m_player->stop();
+    }
+}
+
+void MediaPlayer::startPlaying()
+{
     const bool atEnd = m_player->mediaStatus() == QMediaPlayer::EndOfMedia ||
                        (m_player->duration() > 0 && m_player->position() >= m_player->duration());
     if (atEnd)
@@ -91,10 +148,16 @@ void MediaPlayer::Play()
     m_player->play(); // a cue that is still playing runs on
 }
 
-void MediaPlayer::Stop()
+QMediaPlayer::MediaStatus MediaPlayer::mediaStatus() const
 {
-    if (isOpen())
-        m_player->stop();
+    return m_player ? m_player->mediaStatus() : QMediaPlayer::NoMedia;
+}
+
+QMediaPlayer::PlaybackState MediaPlayer::playbackState() const
+{
+    if (!m_requests.empty())
+        return m_requests.back() == Request::Play ? QMediaPlayer::PlayingState : QMediaPlayer::StoppedState;
+    return m_player ? m_player->playbackState() : QMediaPlayer::StoppedState;
 }
 
 void MediaPlayer::noteStatus(QMediaPlayer::MediaStatus status)

@@ -1,31 +1,34 @@
 #include "platform/media/videosurface.h"
 
+#include "platform/media/videofeed.h"
+
 #include <QPainter>
-#include <QVideoSink>
 
 namespace zub {
 
-VideoSurface::VideoSurface(QVideoSink* sink, QWidget* parent) : QWidget(parent)
+VideoSurface::VideoSurface(const VideoFeed& feed, QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    connect(sink, &QVideoSink::videoFrameChanged, this, &VideoSurface::showFrame);
+    // The feed sends its pictures from the movie thread; they are queued to this widget's thread.
+    connect(&feed, &VideoFeed::pictureChanged, this, &VideoSurface::showPicture);
 }
 
-void VideoSurface::showFrame(const QVideoFrame& frame)
+void VideoSurface::showPicture(const QImage& picture)
 {
-    m_frame = frame;
+    m_picture = picture;
     update();
 }
 
 void VideoSurface::paintEvent(QPaintEvent*)
 {
-    if (!m_frame.isValid())
+    if (m_picture.isNull())
         return; // until the first picture the panel's own colour shows through
     QPainter painter(this);
-    QVideoFrame::PaintOptions options;
-    options.backgroundColor = Qt::black;
-    options.aspectRatioMode = Qt::KeepAspectRatio;
-    m_frame.paint(&painter, rect(), options);
+    painter.fillRect(rect(), Qt::black);
+    QRect target(QPoint(0, 0), m_picture.size().scaled(size(), Qt::KeepAspectRatio));
+    target.moveCenter(rect().center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, m_picture);
 }
 
 } // namespace zub
