@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QVideoFrame>
 #include <QVideoSink>
+#include <utility>
 
 namespace zub {
 
@@ -29,7 +30,7 @@ QVideoSink* VideoFeed::Sink()
         // Made on the thread it serves, so that the media system delivers the frames there.
         const auto makeSink = [this] {
             m_sink = new QVideoSink(this);
-            connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoFeed::convert);
+            connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoFeed::take, Qt::DirectConnection);
         };
         if (thread()->isRunning())
             QMetaObject::invokeMethod(this, makeSink, Qt::BlockingQueuedConnection);
@@ -39,8 +40,24 @@ QVideoSink* VideoFeed::Sink()
     return m_sink;
 }
 
-void VideoFeed::convert(const QVideoFrame& frame)
+void VideoFeed::take(const QVideoFrame& frame)
 {
+    const QMutexLocker locker(&m_lock);
+    m_latest = frame;
+    if (!m_conversionQueued) {
+        m_conversionQueued = true;
+        QMetaObject::invokeMethod(this, &VideoFeed::convertLatest, Qt::QueuedConnection);
+    }
+}
+
+void VideoFeed::convertLatest()
+{
+    QVideoFrame frame;
+    {
+        const QMutexLocker locker(&m_lock);
+        frame = std::exchange(m_latest, QVideoFrame());
+        m_conversionQueued = false;
+    }
     const QImage picture = frame.isValid() ? frame.toImage() : QImage();
     if (!picture.isNull())
         Q_EMIT pictureChanged(picture);

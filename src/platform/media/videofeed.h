@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QMutex>
 #include <QObject>
+#include <QVideoFrame>
 
-class QVideoFrame;
 class QVideoSink;
 
 namespace zub {
@@ -34,9 +35,15 @@ Q_SIGNALS:
 
 private:
     VideoFeed() = default;
-    void convert(const QVideoFrame& frame);
+    void take(const QVideoFrame& frame);
+    void convertLatest();
 
     QVideoSink* m_sink = nullptr;
+    // The newest frame not converted yet. The media system waits while its frame is taken, so taking only
+    // keeps it; the conversion runs afterwards, once for however many frames came meanwhile.
+    QMutex m_lock;
+    QVideoFrame m_latest;
+    bool m_conversionQueued = false;
 };
 
 } // namespace zub
