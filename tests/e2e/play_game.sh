@@ -8,6 +8,7 @@
 set -euo pipefail
 # shellcheck source=tests/e2e/xvfb.sh
 source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/gamedata.sh"
 
 program=$1
 data=$2
@@ -17,16 +18,8 @@ out=$4
 screen_width=1024
 screen_height=768
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
 # --- The data folder: a one-word list, a high-score table of our own and the game's real media. --------
-rm -rf "$data" "$out"
-mkdir -p "$data/Intro" "$out/home"
-printf '1\r\nHANGMAN\r\n' >"$data/datalst2.zub"
-cp "$data/datalst2.zub" "$data/datalst.zub"
+make_game_data "$data" "$out"
 table=(
     "Zub Hangman high scores"
     Ada 1500 Ben 1200 Cyd 1000 Dot 800 Eve 600 Fay 500 Gus 400 Hal 300 Ivy 200 Jo 100

@@ -7,6 +7,7 @@
 set -euo pipefail
 # shellcheck source=tests/e2e/xvfb.sh
 source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/gamedata.sh"
 
 program=$1
 data=$2
@@ -14,15 +15,7 @@ source_data=$3
 out=$4
 missing="Game over.avi"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-rm -rf "$data" "$out"
-mkdir -p "$data/Intro" "$out/home"
-printf '1\r\nHANGMAN\r\n' >"$data/datalst2.zub"
-cp "$data/datalst2.zub" "$data/datalst.zub"
+make_game_data "$data" "$out"
 cp "$source_data/hang.zub" "$data/hang.zub"
 cp "$source_data"/Intro/* "$data/Intro/"
 rm "$data/Intro/$missing"

@@ -82,8 +82,7 @@ void MediaPlayer::Load()
     if (m_player || !isOpen())
         return;
     m_player = newPlayer(this);
-    m_audio = new QAudioOutput(this);
-    m_player->setAudioOutput(m_audio);
+    m_player->setAudioOutput(new QAudioOutput(this));
     if (m_feed)
         m_player->setVideoSink(m_feed->Sink());
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &MediaPlayer::noteStatus);

@@ -5,7 +5,6 @@
 #include <QString>
 #include <vector>
 
-class QAudioOutput;
 class QWidget;
 
 namespace zub {
@@ -64,9 +63,8 @@ private:
     void noteError(QMediaPlayer::Error error, const QString& description);
 
     QMediaPlayer* m_player = nullptr; // made at Load: the media system's player costs 10-100 ms to set up
-    QAudioOutput* m_audio = nullptr;
-    VideoFeed* m_feed = nullptr;     // the movie's pictures, on the movie thread; none for a sound
-    std::vector<Request> m_requests; // asked for, not yet handed to the media system
+    VideoFeed* m_feed = nullptr;      // the movie's pictures, on the movie thread; none for a sound
+    std::vector<Request> m_requests;  // asked for, not yet handed to the media system
     QString m_fileName;
     QString m_lastError; // the media system's first complaint about the file
     int m_timesPlayedToEnd = 0;
