@@ -12,7 +12,11 @@ ZUB_PACKAGES=(
 # Extra packages the test suite needs: a virtual X server, input simulation, format checks.
 ZUB_TEST_PACKAGES=(
     xvfb xauth xdotool x11-apps imagemagick clang-format
-    desktop-file-utils appstream
+    desktop-file-utils appstream reuse
+)
+# Building and checking the Debian package (packaging/build-deb.sh).
+ZUB_PACKAGE_TOOLS=(
+    debhelper dpkg-dev lintian
 )
 # The generators of the art, media and word lists are checked too.
 ZUB_TOOL_PACKAGES=(

@@ -46,7 +46,7 @@ void Application::Initialize()
     setApplicationName(QStringLiteral("zub-hangman"));
     setApplicationDisplayName(QStringLiteral("Zub Hangman"));
     setApplicationVersion(QStringLiteral("1.2"));
-    setDesktopFileName(QStringLiteral("zub-hangman"));
+    setDesktopFileName(QStringLiteral("io.github.zubhangman.ZubHangman"));
     setWindowIcon(MainIcon());
     RegisterBoardFonts();
     // Hiding the intro or closing an error box must not end the game: only Terminate and the close of
