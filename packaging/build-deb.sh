@@ -36,7 +36,8 @@ mkdir -p "$tree"
 git ls-files -z --cached --others --exclude-standard |
     while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
     tar --null -T - -cf - | tar -xf - -C "$tree"
-sed -i "s/^Maintainer: .*/Maintainer: $maintainer/" "$tree/debian/control"
+escaped=$(printf '%s' "$maintainer" | sed 's/[\/&]/\\&/g')
+sed -i "s/^Maintainer: .*/Maintainer: $escaped/" "$tree/debian/control"
 echo "Maintainer: $maintainer"
 
 (cd "$tree" && DEB_BUILD_OPTIONS="parallel=2 ${DEB_BUILD_OPTIONS:-}" dpkg-buildpackage -us -uc -b)
