@@ -17,8 +17,8 @@ namespace zub {
 
 namespace {
 
-// Enough for the header of any wave file the game's tools make, with room for chunks before the samples.
-constexpr qint64 kWaveHeaderBytes = 64 * 1024;
+// A sound is held in memory while the game runs; the music, the longest, is well under 1 MB.
+constexpr qint64 kLongestWaveBytes = 32 * 1024 * 1024;
 
 QString shownName(const QString& fileName)
 {
@@ -53,9 +53,11 @@ void MediaPlayer::Open(const QString& fileName)
     const QString path = file.absoluteFilePath();
     SoundDeviceAvailable(); // before the media system starts
     if (isWave(path)) {
-        ReadWaveHeader(reading.read(kWaveHeaderBytes), shownName(path));
-        m_sound = new SoundCue(path, this);
-        connect(m_sound, &SoundCue::failed, this, &MediaPlayer::reportFailure);
+        if (reading.size() > kLongestWaveBytes)
+            throw Error(QStringLiteral("Cannot open media file \"%1\": it is too long for a sound of the game.")
+                            .arg(shownName(path)));
+        const QByteArray wave = reading.readAll();
+        m_sound = new SoundCue(wave, ReadWaveHeader(wave, shownName(path)), this);
     } else if (!m_feed) {
         setDisplay(nullptr);
     }

@@ -2,22 +2,47 @@
 
 #include "platform/media/mediasystem.h"
 
-#include <QSoundEffect>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QMediaDevices>
 #include <algorithm>
 
 namespace zub {
 
-SoundCue::SoundCue(const QString& fileName, QObject* parent)
-    : QObject(parent), m_source(QUrl::fromLocalFile(fileName))
+namespace {
+
+// Short enough that a start is heard at once, long enough that the sound system is never starved.
+constexpr int kOutputBufferUs = 100000;
+// More than the output's buffer, so that stopping an output that has taken all it has drops only silence.
+constexpr int kSilenceAfterUs = 250000;
+
+QAudioFormat audioFormat(const WaveFormat& wave)
 {
+    QAudioFormat format;
+    format.setSampleRate(wave.sampleRate);
+    format.setChannelCount(wave.channels);
+    format.setSampleFormat(wave.bitsPerSample == 8    ? QAudioFormat::UInt8
+                           : wave.bitsPerSample == 16 ? QAudioFormat::Int16
+                                                      : QAudioFormat::Int32);
+    return format;
+}
+
+} // namespace
+
+SoundCue::SoundCue(const QByteArray& wave, const WaveFormat& format, QObject* parent)
+    : QObject(parent), m_format(audioFormat(format))
+{
+    m_samples = wave.mid(format.dataOffset, format.dataBytes);
+    const char silence = format.bitsPerSample == 8 ? char(128) : char(0);
+    m_samples.append(m_format.bytesForDuration(kSilenceAfterUs), silence);
+
     m_stagger.setSingleShot(true);
     connect(&m_stagger, &QTimer::timeout, this, [this] {
         startVoice();
         if (--m_startsDue > 0)
             m_stagger.start(kStaggerMs);
     });
-    if (SoundDeviceAvailable())
-        newVoice(); // loads the sound now, so that the first Play finds it ready
+    m_haveDevice = SoundDeviceAvailable();
 }
 
 SoundCue::~SoundCue() = default;
@@ -25,8 +50,6 @@ SoundCue::~SoundCue() = default;
 void SoundCue::Play()
 {
     if (m_repeat == Repeat::Restart) {
-        for (QSoundEffect* voice : m_voices)
-            voice->stop();
         startVoice();
         return;
     }
@@ -43,47 +66,40 @@ void SoundCue::Stop()
 {
     m_startsDue = 0;
     m_stagger.stop();
-    for (QSoundEffect* voice : m_voices)
+    for (QAudioSink* voice : std::vector(m_voices))
         voice->stop();
 }
 
 bool SoundCue::isPlaying() const
 {
-    return m_startsDue > 0 ||
-           std::any_of(m_voices.begin(), m_voices.end(), [](const QSoundEffect* voice) { return voice->isPlaying(); });
+    return m_startsDue > 0 || !m_voices.empty();
 }
 
 void SoundCue::startVoice()
 {
     ++m_timesStarted;
     m_sinceStart.start();
-    if (QSoundEffect* voice = idleVoice())
-        voice->play();
-}
-
-QSoundEffect* SoundCue::idleVoice()
-{
-    if (m_voices.empty())
-        return nullptr; // no sound device
-    for (QSoundEffect* voice : m_voices) {
-        if (!voice->isPlaying())
-            return voice;
-    }
-    return m_repeat == Repeat::Restart ? m_voices.front() : newVoice();
-}
-
-QSoundEffect* SoundCue::newVoice()
-{
-    auto* voice = new QSoundEffect(this);
-    connect(voice, &QSoundEffect::statusChanged, this, [this, voice] {
-        if (voice->status() == QSoundEffect::Error && !m_failureReported) {
-            m_failureReported = true;
-            Q_EMIT failed(QStringLiteral("the sound system cannot decode it"));
+    if (!m_haveDevice)
+        return;
+    if (m_repeat == Repeat::Restart)
+        Stop();
+    auto* voice = new QAudioSink(QMediaDevices::defaultAudioOutput(), m_format, this);
+    voice->setBufferSize(m_format.bytesForDuration(kOutputBufferUs));
+    auto* samples = new QBuffer(voice);
+    samples->setData(m_samples); // shared, not copied
+    samples->open(QIODevice::ReadOnly);
+    // The output also falls idle when the game's thread was too busy to feed it for a moment; it goes on
+    // once fed. Only when it has taken everything is it stopped: what it has left to play is silence.
+    connect(voice, &QAudioSink::stateChanged, this, [this, voice, samples](QAudio::State state) {
+        if (state == QAudio::IdleState && samples->atEnd())
+            voice->stop();
+        if (state == QAudio::StoppedState) {
+            std::erase(m_voices, voice);
+            voice->deleteLater();
         }
     });
-    voice->setSource(m_source);
     m_voices.push_back(voice);
-    return voice;
+    voice->start(samples);
 }
 
 } // namespace zub

@@ -1,16 +1,23 @@
 #pragma once
 
+#include "platform/media/waveheader.h"
+
+#include <QAudioFormat>
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-#include <QUrl>
 #include <vector>
 
-class QSoundEffect;
+class QAudioSink;
 
 namespace zub {
 
-// One short wave sound, played by the sound system's sound effects straight from memory.
+// One wave sound, played from memory by the sound system, each start through an audio output of its own
+// that goes when it has played (an output stopped and started again at once was sometimes not heard).
+//
+// A start is heard within the output's short buffer. The samples are followed by a little silence: an
+// output that has taken all its samples is stopped, and stopping drops what it has not yet played.
 //
 // Play starts the sound from its beginning at once. Each start is a voice of its own: a start that is
 // still sounding runs on beneath the new one, so a letter found at three places is heard three times.
@@ -30,8 +37,8 @@ public:
     };
     static constexpr int kStaggerMs = 45;
 
-    // fileName must be a readable wave file; the sound system loads it on a thread of its own.
-    SoundCue(const QString& fileName, QObject* parent);
+    // wave holds the whole file, format what its header says.
+    SoundCue(const QByteArray& wave, const WaveFormat& format, QObject* parent);
     ~SoundCue() override;
 
     void setRepeat(Repeat repeat) { m_repeat = repeat; }
@@ -41,23 +48,18 @@ public:
     int timesStarted() const { return m_timesStarted; }
     bool isPlaying() const;
 
-Q_SIGNALS:
-    // The sound system cannot decode the file; emitted once.
-    void failed(const QString& reason);
-
 private:
     void startVoice();
-    QSoundEffect* idleVoice();
-    QSoundEffect* newVoice();
 
-    QUrl m_source;
+    QByteArray m_samples; // with the silence after them
+    QAudioFormat m_format;
     Repeat m_repeat = Repeat::Overlap;
-    std::vector<QSoundEffect*> m_voices; // none without a sound device
+    std::vector<QAudioSink*> m_voices; // the outputs still playing
+    bool m_haveDevice = false;
     QElapsedTimer m_sinceStart;          // since the last voice was started
     QTimer m_stagger;                    // starts the next of the starts still due
     int m_startsDue = 0;
     int m_timesStarted = 0;
-    bool m_failureReported = false;
 };
 
 } // namespace zub

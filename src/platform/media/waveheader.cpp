@@ -3,6 +3,7 @@
 #include "platform/error.h"
 
 #include <QtEndian>
+#include <algorithm>
 
 namespace zub {
 
@@ -39,12 +40,15 @@ WaveFormat ReadWaveHeader(const QByteArray& bytes, const QString& shownName)
                 throw broken("its samples are compressed; only uncompressed sound is played");
             if (format.channels < 1 || format.channels > 8 || format.sampleRate < 1000 ||
                 format.sampleRate > 384000 || (format.bitsPerSample != 8 && format.bitsPerSample != 16 &&
-                                               format.bitsPerSample != 24 && format.bitsPerSample != 32))
+                                               format.bitsPerSample != 32))
                 throw broken("its format chunk describes no playable sound");
             haveFormat = true;
         } else if (id == "data") {
             if (!haveFormat)
                 throw broken("its samples come before their format");
+            const qsizetype frame = qsizetype(format.channels) * format.bitsPerSample / 8;
+            format.dataOffset = body;
+            format.dataBytes = std::min<qsizetype>(size, bytes.size() - body) / frame * frame;
             return format;
         }
         at = body + qint64(size) + (size & 1); // chunks are padded to an even length
