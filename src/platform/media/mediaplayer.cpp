@@ -54,8 +54,9 @@ void MediaPlayer::Open(const QString& fileName)
     SoundDeviceAvailable(); // before the media system starts
     if (isWave(path)) {
         if (reading.size() > kLongestWaveBytes)
-            throw Error(QStringLiteral("Cannot open media file \"%1\": it is too long for a sound of the game.")
-                            .arg(shownName(path)));
+            throw Error(
+                QStringLiteral("Cannot open media file \"%1\": it is too long for a sound of the game.")
+                    .arg(shownName(path)));
         const QByteArray wave = reading.readAll();
         m_sound = new SoundCue(wave, ReadWaveHeader(wave, shownName(path)), this);
     } else if (!m_feed) {

@@ -36,7 +36,8 @@ void quietMediaWarnings(QLoggingCategory* category)
     if (g_previousFilter)
         g_previousFilter(category);
     const char* name = category->categoryName();
-    if (g_quietWarnings && (std::strncmp(name, "qt.multimedia", 13) == 0 || std::strcmp(name, "default") == 0))
+    if (g_quietWarnings &&
+        (std::strncmp(name, "qt.multimedia", 13) == 0 || std::strcmp(name, "default") == 0))
         category->setEnabled(QtWarningMsg, false);
 }
 

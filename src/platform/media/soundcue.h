@@ -56,8 +56,8 @@ private:
     Repeat m_repeat = Repeat::Overlap;
     std::vector<QAudioSink*> m_voices; // the outputs still playing
     bool m_haveDevice = false;
-    QElapsedTimer m_sinceStart;          // since the last voice was started
-    QTimer m_stagger;                    // starts the next of the starts still due
+    QElapsedTimer m_sinceStart; // since the last voice was started
+    QTimer m_stagger;           // starts the next of the starts still due
     int m_startsDue = 0;
     int m_timesStarted = 0;
 };

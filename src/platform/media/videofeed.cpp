@@ -28,7 +28,8 @@ void VideoFeed::Release()
 
 void VideoFeed::Play(const QString& fileName)
 {
-    QMetaObject::invokeMethod(this, [this, fileName] { play(fileName); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, fileName] { play(fileName); }, Qt::QueuedConnection);
 }
 
 void VideoFeed::Stop()

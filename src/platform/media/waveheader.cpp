@@ -17,7 +17,8 @@ constexpr quint16 kExtensible = 0xFFFE; // PCM with a channel mask; the sound sy
 WaveFormat ReadWaveHeader(const QByteArray& bytes, const QString& shownName)
 {
     const auto broken = [&shownName](const char* why) {
-        return Error(QStringLiteral("Cannot open media file \"%1\": %2.").arg(shownName, QLatin1StringView(why)));
+        return Error(
+            QStringLiteral("Cannot open media file \"%1\": %2.").arg(shownName, QLatin1StringView(why)));
     };
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
         throw broken("it is not a RIFF wave file");
@@ -39,8 +40,8 @@ WaveFormat ReadWaveHeader(const QByteArray& bytes, const QString& shownName)
             if (tag != kPcm && tag != kExtensible)
                 throw broken("its samples are compressed; only uncompressed sound is played");
             if (format.channels < 1 || format.channels > 8 || format.sampleRate < 1000 ||
-                format.sampleRate > 384000 || (format.bitsPerSample != 8 && format.bitsPerSample != 16 &&
-                                               format.bitsPerSample != 32))
+                format.sampleRate > 384000 ||
+                (format.bitsPerSample != 8 && format.bitsPerSample != 16 && format.bitsPerSample != 32))
                 throw broken("its format chunk describes no playable sound");
             haveFormat = true;
         } else if (id == "data") {

@@ -16,7 +16,8 @@ struct WaveFormat
 };
 
 // Reads the header of an uncompressed PCM wave file, given the file's bytes: the RIFF/WAVE chunks, the
-// "fmt " chunk and the start of the "data" chunk. Throws zub::Error naming shownName when the bytes are no such sound.
+// "fmt " chunk and the start of the "data" chunk. Throws zub::Error naming shownName when the bytes are no
+// such sound.
 WaveFormat ReadWaveHeader(const QByteArray& bytes, const QString& shownName);
 
 } // namespace zub
