@@ -66,8 +66,13 @@ nice -n -10 parecord --latency-msec=50 -d zub.monitor --raw --format=s16le --rat
 recorder_pid=$!
 
 xvfb_start "1024x768" "$out" || fail "the virtual display did not start"
-"$program" >"$out/program.log" 2>&1 &
-program_pid=$!
+skip_intro=($((1024 - 115 + 39)) $((768 - 90 + 58 + 10)))
+start_game() {
+    "$program" >"$out/program.log" 2>&1 &
+    program_pid=$!
+    wait_until 20 visible_window '^Zub Hangman$' || fail "the intro did not appear"
+    sleep 1.5
+}
 
 # Clicks at x, y just after the marker and notes what the recording must show for it.
 plan="$out/plan.txt"
@@ -90,9 +95,8 @@ cue_letter() {
 }
 
 # --- The scripted game: skip the intro, win HANGMAN, lose the next word, wait for the music, New Game. ---
-wait_until 20 visible_window '^Zub Hangman$' || fail "the intro did not appear"
-sleep 1.5
-cue_click $((1024 - 115 + 39)) $((768 - 90 + 58 + 10)) skip Media- BackSound+
+start_game
+cue_click "${skip_intro[@]}" skip Media- BackSound+
 wait_until 10 visible_window '^Hangman Version' || fail "the board did not appear after Skip Intro"
 sleep 0.5
 find_board "$out/board.png"
@@ -128,4 +132,35 @@ for cue in "${!pitch[@]}"; do
     args+=("$cue=${pitch[$cue]}")
 done
 python3 "$here/cue_onsets.py" "$out/sound.raw" "$plan" "$bound" "${args[@]}" || fail "a cue was not heard on time"
+
+# --- Once more with the game's own sounds: the music on the board, a found and a wrong letter are heard.
+kill "$program_pid"
+wait "$program_pid" || true
+cp "$source_data"/Intro/*.wav "$data/Intro/"
+start_game
+# Records the sink while the command runs and for a moment after; fails when that was near silence.
+heard() {
+    local name=$1
+    shift
+    parecord -d zub.monitor --raw --format=s16le --rate=16000 --channels=1 "$out/$name.raw" &
+    recorder_pid=$!
+    sleep 0.3
+    "$@"
+    sleep 0.7
+    kill "$recorder_pid"
+    recorder_pid=
+    local rms
+    rms=$(sox -t raw -r 16000 -e signed -b 16 -c 1 "$out/$name.raw" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
+    echo "$name: RMS amplitude $rms"
+    awk -v rms="$rms" 'BEGIN { exit !(rms > 0.01) }' || fail "the game's own $name was not heard"
+}
+heard music xdotool mousemove "${skip_intro[@]}" click 1
+# The first guess stops the music for good; then each sound is heard on its own.
+# shellcheck disable=SC2046
+xdotool mousemove $(board_point ${tile[Z]}) click 1
+sleep 1
+# shellcheck disable=SC2046
+heard winletter xdotool mousemove $(board_point ${tile[H]}) click 1
+# shellcheck disable=SC2046
+heard lose2 xdotool mousemove $(board_point ${tile[B]}) click 1
 echo "every cue of the game was heard on time; the recording is $out/sound.raw"

@@ -11,10 +11,11 @@ namespace zub {
 
 namespace {
 
-// Short enough that a start is heard at once, long enough that the sound system is never starved.
-constexpr int kOutputBufferUs = 100000;
+// The samples are all at hand, so the output fills its buffer at once and starts at once; a long buffer
+// keeps the music going while the game's thread is busy (the output is fed from it).
+constexpr int kOutputBufferUs = 250000;
 // More than the output's buffer, so that stopping an output that has taken all it has drops only silence.
-constexpr int kSilenceAfterUs = 250000;
+constexpr int kSilenceAfterUs = 400000;
 
 QAudioFormat audioFormat(const WaveFormat& wave)
 {

@@ -16,8 +16,8 @@ namespace zub {
 // One wave sound, played from memory by the sound system, each start through an audio output of its own
 // that goes when it has played (an output stopped and started again at once was sometimes not heard).
 //
-// A start is heard within the output's short buffer. The samples are followed by a little silence: an
-// output that has taken all its samples is stopped, and stopping drops what it has not yet played.
+// The samples are followed by a little silence: an output that has taken all its samples is stopped, and
+// stopping drops what it has not yet played.
 //
 // Play starts the sound from its beginning at once. Each start is a voice of its own: a start that is
 // still sounding runs on beneath the new one, so a letter found at three places is heard three times.
