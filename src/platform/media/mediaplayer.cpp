@@ -56,9 +56,9 @@ void MediaPlayer::Open(const QString& fileName)
         if (reading.size() > kLongestWaveBytes)
             throw Error(
                 QStringLiteral("Cannot open media file \"%1\": it is too long for a sound of the game.")
-                    .arg(shownName(path)));
+                    .arg(shownName(fileName)));
         const QByteArray wave = reading.readAll();
-        m_sound = new SoundCue(wave, ReadWaveHeader(wave, shownName(path)), this);
+        m_sound = new SoundCue(wave, ReadWaveHeader(wave, shownName(fileName)), this);
     } else if (!m_feed) {
         setDisplay(nullptr);
     }
