@@ -89,10 +89,8 @@ def main():
             delay = float(delay.lstrip("@") or 0)
             due = marker + delay
             count = int(count or 1)
-            # A game timer may tick up to 5 % of its interval early or late (Qt's coarse timers).
-            slack = 0.05 * delay
-            limit = (int(own_bound) / 1000 if own_bound else bound) + slack
-            found = [(s, e) for s, e in heard[cue] if due - 0.02 - slack <= s <= due + limit + (count - 1) * STAGGER]
+            limit = int(own_bound) / 1000 if own_bound else bound
+            found = [(s, e) for s, e in heard[cue] if due - 0.02 <= s <= due + limit + (count - 1) * STAGGER]
             # Starts of one click that came closer than their spacing merge into one longer sound.
             onsets = [s + k * STAGGER for s, e in found for k in range(max(1, round((e - s - 0.01) / 0.035)))]
             for k, onset in enumerate(onsets[:count]):
