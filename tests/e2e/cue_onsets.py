@@ -90,7 +90,9 @@ def main():
             due = marker + delay
             count = int(count or 1)
             limit = int(own_bound) / 1000 if own_bound else bound
-            found = [(s, e) for s, e in heard[cue] if due - 0.02 <= s <= due + limit + (count - 1) * STAGGER]
+            # The sound server's clock and the game's may drift apart by a few parts in a thousand.
+            early = 0.02 + 0.005 * delay
+            found = [(s, e) for s, e in heard[cue] if due - early <= s <= due + limit + (count - 1) * STAGGER]
             # Starts of one click that came closer than their spacing merge into one longer sound.
             onsets = [s + k * STAGGER for s, e in found for k in range(max(1, round((e - s - 0.01) / 0.035)))]
             for k, onset in enumerate(onsets[:count]):
