@@ -9,10 +9,12 @@ ZUB_PACKAGES=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation
 )
-# Extra packages the test suite needs: a virtual X server, input simulation, format checks.
+# Extra packages the test suite needs: a virtual X server, input simulation, format checks, a sound
+# server to record the game's sounds from.
 ZUB_TEST_PACKAGES=(
     xvfb xauth xdotool x11-apps imagemagick clang-format
     desktop-file-utils appstream reuse
+    pulseaudio pulseaudio-utils sox
 )
 # Building and checking the Debian package (packaging/build-deb.sh).
 ZUB_PACKAGE_TOOLS=(

@@ -179,6 +179,9 @@ void buildTimers(QObject* owner, const EventSink& onEvent, BoardControls& contro
         auto* timer = new QTimer(owner);
         timer->setObjectName(def.name);
         timer->setInterval(def.interval);
+        // Ticks on the millisecond: a coarse timer may run 5 % off, which brought the music back up to
+        // 800 ms away from its 16 s.
+        timer->setTimerType(Qt::PreciseTimer);
         const GameHandler handler = def.onTimer;
         QObject::connect(timer, &QTimer::timeout, timer, [onEvent, handler] { onEvent(handler); });
         if (def.enabled)

@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/media/mediaplayer.h"
+#include "platform/media/soundcue.h"
 
 namespace zub {
 
@@ -36,6 +37,10 @@ std::optional<Cue> BoardCues::CueOfPlayer(const QString& playerName)
 void BoardCues::bind(Cue cue, MediaPlayer& player)
 {
     m_players[static_cast<std::size_t>(cue)] = &player;
+    // The music is started again every 16 s by a timer and once more when the board is activated, also
+    // while it plays: it restarts rather than playing twice out of step.
+    if (cue == Cue::BackSound && player.sound())
+        player.sound()->setRepeat(SoundCue::Repeat::Restart);
 }
 
 void BoardCues::Play(Cue cue)

@@ -9,6 +9,7 @@ set -euo pipefail
 # shellcheck source=tests/e2e/xvfb.sh
 source "$(dirname "$0")/xvfb.sh"
 source "$(dirname "$0")/gamedata.sh"
+source "$(dirname "$0")/board.sh"
 
 program=$1
 data=$2
@@ -44,39 +45,12 @@ trap cleanup EXIT
 
 xvfb_start "${screen_width}x${screen_height}" "$out" || fail "the virtual display did not start"
 
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_until() {
-    local seconds=$1
-    shift
-    local tries=$((seconds * 10))
-    for _ in $(seq "$tries"); do
-        if "$@" >/dev/null 2>&1; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-
-visible_window() {
-    xdotool search --onlyvisible --name "$1"
-}
-
 shot() {
     import -window root "$out/$1.png"
     echo "screenshot $out/$1.png"
 }
 
-# Keeps the screen's region W x H at X, Y as the reference for region_changed.
-remember_region() {
-    import -window root -crop "${4}x${5}+${2}+${3}" +repage "$out/region-$1.png"
-}
-
-# Succeeds when the region now differs from the one remembered under the same name.
-region_changed() {
-    import -window root -crop "${4}x${5}+${2}+${3}" +repage "$out/region-now.png"
-    ! compare -metric AE "$out/region-$1.png" "$out/region-now.png" null: 2>/dev/null
-}
+region_folder=$out
 
 click_at() {
     xdotool mousemove "$1" "$2"
@@ -106,32 +80,14 @@ fi
 sleep 1
 shot 02-board
 
-# --- Where the board is: the window fills the screen below its menu bar (light grey), and the board
-# panel, 960 x 660, is centred across and stands 10 pixels above the middle of the client area. ---------
-menu_height=0
-while [ "$menu_height" -lt 60 ]; do
-    pixel=$(convert "$out/02-board.png" -crop "1x1+2+$menu_height" -format '%[fx:int(255*r)]' info:)
-    [ "$pixel" -lt 100 ] && break
-    menu_height=$((menu_height + 1))
-done
-[ "$menu_height" -gt 0 ] && [ "$menu_height" -lt 60 ] || fail "no menu bar found above the board"
-client_height=$((screen_height - menu_height))
-board_left=$((screen_width / 2 - 480))
-board_top=$((menu_height + client_height / 2 - 340))
-echo "menu bar ${menu_height} px high, board at ${board_left},${board_top}"
+find_board "$out/02-board.png"
 
 # Clicks the middle of a control of the board given by its Left, Top, Width and Height on the board.
 click_board() {
-    click_at $((board_left + $1 + $3 / 2)) $((board_top + $2 + $4 / 2))
+    # shellcheck disable=SC2046
+    click_at $(board_point "$@")
 }
 
-# The letter tiles used below: click areas as Left Top Width Height.
-declare -A tile=(
-    [A]="35 530 71 31" [B]="125 530 71 31" [C]="215 530 71 31" [D]="660 530 66 31" [E]="750 530 66 31"
-    [F]="840 530 66 31" [G]="40 570 66 31" [H]="125 570 66 31" [I]="220 570 66 31" [J]="310 570 66 31"
-    [K]="400 570 66 36" [L]="490 570 66 36" [M]="575 570 66 36" [N]="660 570 66 36" [O]="750 570 66 36"
-    [P]="840 570 66 31"
-)
 click_letter() {
     # shellcheck disable=SC2086
     click_board ${tile[$1]}
@@ -183,22 +139,14 @@ sleep 0.5
 shot 07-high-scores
 
 # --- File > New Game from the menu bar, then File > Exit. -----------------------------------------------
-# Opens the File menu and waits until it hangs below the menu bar.
-open_file_menu() {
-    local below_file=(0 "$menu_height" 120 40)
-    remember_region file-menu "${below_file[@]}"
-    click_at 20 $((menu_height / 2))
-    wait_until 5 region_changed file-menu "${below_file[@]}" || fail "the File menu did not open"
-    sleep 0.3
-}
-open_file_menu
+open_file_menu "$out"
 shot 08-file-menu
 xdotool key Down Return
 sleep 1
 shot 09-new-game
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended at New Game"
 
-open_file_menu
+open_file_menu "$out"
 xdotool key Down Down Return
 wait_until 10 bash -c "! kill -0 $program_pid" || fail "the program did not end at File > Exit"
 status=0

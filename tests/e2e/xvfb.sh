@@ -6,14 +6,14 @@
 #   xvfb_stop                             ends it; call it from the script's exit trap
 #
 # Xvfb picks the free display number itself and writes it to <folder>/display; its log is
-# <folder>/xvfb.log.
+# <folder>/xvfb.log. The server keeps running between programs (-noreset): a test may start the game twice.
 
 xvfb_pid=
 
 xvfb_start() {
     local size=$1
     local folder=$2
-    Xvfb -displayfd 5 -screen 0 "${size}x24" -nolisten tcp 5>"$folder/display" 2>"$folder/xvfb.log" &
+    Xvfb -displayfd 5 -screen 0 "${size}x24" -nolisten tcp -noreset 5>"$folder/display" 2>"$folder/xvfb.log" &
     xvfb_pid=$!
     xvfb_wait "$folder" || {
         echo "Xvfb did not start; its log:" >&2

@@ -140,7 +140,7 @@ void TestSplash::endsAfterTwentyFiveTicks()
     QCOMPARE(m_splash->IntroTicks(), 25);
     QVERIFY(m_splash->introEnded());
     QVERIFY(!m_splash->Timer1().isActive());
-    QCOMPARE(m_splash->Media().playbackState(), QMediaPlayer::StoppedState);
+    QVERIFY(!m_splash->Media().isPlaying());
     QVERIFY(m_board->isVisible());
     QVERIFY(m_board->windowState() & Qt::WindowMaximized);
     QVERIFY(!m_splash->isVisible());
@@ -180,7 +180,7 @@ void TestSplash::skipControlEndsTheIntroAtOnce()
     QCOMPARE(m_splash->isVisible(), !ends);
     QCOMPARE(m_splash->IntroTicks(), 3);
     if (ends)
-        QCOMPARE(m_splash->Media().playbackState(), QMediaPlayer::StoppedState);
+        QVERIFY(!m_splash->Media().isPlaying());
 }
 
 // "Skip Intro" lies across the lower part of the skip picture; a click where they overlap still skips.

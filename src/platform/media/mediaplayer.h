@@ -1,23 +1,24 @@
 #pragma once
 
-#include <QMediaPlayer>
 #include <QObject>
 #include <QString>
-#include <vector>
 
 class QWidget;
 
 namespace zub {
 
+class SoundCue;
 class VideoFeed;
 
 // One sound or movie file bound to one player, started and stopped without ever waiting for it.
 //
-// The file is opened once, when the window that holds the player is built; the media system takes it up
-// a moment later, while the game waits for input. Play and Stop return at once: what would make the game
-// wait (setting up the media system's player, stopping a movie that is still starting) happens at the
-// next turn of the event loop, in the order asked. A file that has played to its end starts again from
-// the beginning at the next Play. Playback needs no sound device: without one the game runs silently.
+// The file is checked when the window that holds the player is built: it must exist and be readable, and
+// a wave sound's header must describe uncompressed sound. The kind of player follows the file: a ".wav"
+// file is a short sound held in memory and played by the sound system (see SoundCue for a Play on a sound
+// still playing); anything else is a movie, whose playback is built on the movie thread when it is first
+// played (see VideoFeed) and runs on if played again while it plays. Play and Stop return at once. A file
+// that has played to its end starts again from the beginning at the next Play. Without a sound device the
+// game runs silently.
 class MediaPlayer : public QObject
 {
     Q_OBJECT
@@ -26,9 +27,10 @@ public:
     explicit MediaPlayer(QObject* parent = nullptr);
     ~MediaPlayer() override;
 
-    // Binds the player to fileName. Throws zub::Error naming the file when it is missing or unreadable.
+    // Binds the player to fileName. Throws zub::Error naming the file when it is missing, unreadable or,
+    // for a sound, no uncompressed wave sound. Open once.
     void Open(const QString& fileName);
-    // Draws the movie into panel, filling it. Call once, before or after Open.
+    // Draws the movie into panel, filling it. Call once, before Open.
     void setDisplay(QWidget* panel);
 
     void Play();
@@ -36,38 +38,25 @@ public:
 
     bool isOpen() const { return !m_fileName.isEmpty(); }
     const QString& fileName() const { return m_fileName; }
-    QMediaPlayer::MediaStatus mediaStatus() const;
-    // The state asked for last, even while the media system has not got there yet.
-    QMediaPlayer::PlaybackState playbackState() const;
+    // The sound, for a wave file; null for a movie.
+    SoundCue* sound() const { return m_sound; }
+    // Whether Play was asked last (and, for a movie, it has not played to its end since).
+    bool isPlaying() const;
     int timesPlayedToEnd() const { return m_timesPlayedToEnd; }
 
-    // Hands the opened file to the media system now, if that has not happened yet.
-    void Load();
-
 Q_SIGNALS:
-    // The media system cannot play the opened file (broken or of an unknown kind). Emitted at most once
-    // per opened file, with a message that names the file and gives the media system's reason.
+    // The media system cannot play the opened file (broken or of an unknown kind). Emitted at most once,
+    // with a message that names the file and gives the media system's reason.
     void failed(const QString& message);
 
 private:
-    enum class Request
-    {
-        Play,
-        Stop,
-    };
+    void reportFailure(const QString& reason);
 
-    void request(Request request);
-    void applyRequests();
-    void startPlaying();
-    void noteStatus(QMediaPlayer::MediaStatus status);
-    void noteError(QMediaPlayer::Error error, const QString& description);
-
-    QMediaPlayer* m_player = nullptr; // made at Load: the media system's player costs 10-100 ms to set up
-    VideoFeed* m_feed = nullptr;      // the movie's pictures, on the movie thread; none for a sound
-    std::vector<Request> m_requests;  // asked for, not yet handed to the media system
+    SoundCue* m_sound = nullptr; // for a wave file
+    VideoFeed* m_feed = nullptr; // for a movie: its playback and pictures, on the movie thread
     QString m_fileName;
-    QString m_lastError; // the media system's first complaint about the file
     int m_timesPlayedToEnd = 0;
+    bool m_moviePlaying = false;
     bool m_failureReported = false;
 };
 

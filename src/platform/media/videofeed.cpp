@@ -2,7 +2,9 @@
 
 #include "platform/media/moviethread.h"
 
+#include <QAudioOutput>
 #include <QThread>
+#include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <utility>
@@ -19,25 +21,64 @@ VideoFeed* VideoFeed::Create()
 void VideoFeed::Release()
 {
     if (thread()->isRunning())
-        deleteLater();
+        deleteLater(); // the movie's player, a child, goes with it on the movie thread
     else
         delete this; // the thread has ended: nothing can deliver to the feed any more
 }
 
-QVideoSink* VideoFeed::Sink()
+void VideoFeed::Play(const QString& fileName)
 {
-    if (!m_sink) {
-        // Made on the thread it serves, so that the media system delivers the frames there.
-        const auto makeSink = [this] {
-            m_sink = new QVideoSink(this);
-            connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoFeed::take, Qt::DirectConnection);
-        };
-        if (thread()->isRunning())
-            QMetaObject::invokeMethod(this, makeSink, Qt::BlockingQueuedConnection);
-        else
-            makeSink();
+    QMetaObject::invokeMethod(
+        this, [this, fileName] { play(fileName); }, Qt::QueuedConnection);
+}
+
+void VideoFeed::Stop()
+{
+    QMetaObject::invokeMethod(this, &VideoFeed::takeDown, Qt::QueuedConnection);
+}
+
+void VideoFeed::play(const QString& fileName)
+{
+    if (m_player && m_player->mediaStatus() == QMediaPlayer::EndOfMedia)
+        takeDown(); // played to its end: built again, to start from the beginning
+    if (m_player) {
+        m_player->play(); // a movie that is still playing runs on
+        return;
     }
-    return m_sink;
+    if (!m_sink) {
+        m_sink = new QVideoSink(this);
+        connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoFeed::take, Qt::DirectConnection);
+    }
+    m_lastError.clear();
+    m_player = new QMediaPlayer(this);
+    m_player->setAudioOutput(new QAudioOutput(m_player));
+    m_player->setVideoSink(m_sink);
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &VideoFeed::noteStatus);
+    connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& why) {
+        if (m_lastError.isEmpty())
+            m_lastError = why; // the first error names the cause; later ones follow from it
+    });
+    m_player->setSource(QUrl::fromLocalFile(fileName));
+    m_player->play();
+}
+
+void VideoFeed::takeDown()
+{
+    // Deleting the player waits for its streaming threads, here on the movie thread.
+    delete std::exchange(m_player, nullptr);
+}
+
+void VideoFeed::noteStatus(QMediaPlayer::MediaStatus status)
+{
+    if (status == QMediaPlayer::EndOfMedia) {
+        Q_EMIT playedToEnd();
+        // Not from within the player's own signal: taken down at the next turn.
+        QMetaObject::invokeMethod(this, &VideoFeed::takeDown, Qt::QueuedConnection);
+    }
+    // The media system gives up on the file itself: that is bad input and is reported. Other errors (no
+    // sound device, no resources) only mean that the movie is not seen or heard.
+    if (status == QMediaPlayer::InvalidMedia)
+        Q_EMIT failed(m_lastError.isEmpty() ? QStringLiteral("the file cannot be played") : m_lastError);
 }
 
 void VideoFeed::take(const QVideoFrame& frame)

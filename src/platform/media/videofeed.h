@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMediaPlayer>
 #include <QMutex>
 #include <QObject>
 #include <QVideoFrame>
@@ -9,13 +10,14 @@ class QVideoSink;
 
 namespace zub {
 
-// The pictures of one movie, taken from the media system on the movie thread and handed on as images
-// ready to paint.
+// The playback of one movie and its pictures, on the movie thread.
 //
-// The media system hands each movie frame to the thread of its video sink and waits until that thread has
-// taken it. With the sink on the GUI thread, stopping a movie from the GUI thread blocked it for 300 ms:
-// the stop waited for the streaming thread, which waited for the GUI thread. So the sink lives on a
-// thread of its own, which also converts the frames: the GUI thread only paints finished pictures.
+// The media system's player is built when the movie is first played and taken down again when it is
+// stopped or has played to its end, so that a movie costs no threads or memory while it is not shown.
+// Building, starting and stopping a movie all wait on the media system (stopping waits for its streaming
+// threads), so they run here and never on the game's thread: Play and Stop only post the request.
+// Frames are taken from the media system here as well and converted, so that the game only paints
+// finished pictures.
 class VideoFeed : public QObject
 {
     Q_OBJECT
@@ -25,20 +27,28 @@ public:
     static VideoFeed* Create();
     void Release();
 
-    // The sink the media system plays into, made on the movie thread at the first call. Call from the
-    // thread that created the feed.
-    QVideoSink* Sink();
+    // Post the request to the movie thread and return at once.
+    void Play(const QString& fileName);
+    void Stop();
 
 Q_SIGNALS:
     // Emitted on the movie thread for every picture of the movie.
     void pictureChanged(const QImage& picture);
+    void playedToEnd();
+    // The media system cannot play the file, with its reason; emitted at most once per build.
+    void failed(const QString& reason);
 
 private:
     VideoFeed() = default;
+    void play(const QString& fileName);
+    void takeDown();
+    void noteStatus(QMediaPlayer::MediaStatus status);
     void take(const QVideoFrame& frame);
     void convertLatest();
 
+    QMediaPlayer* m_player = nullptr; // while the movie plays
     QVideoSink* m_sink = nullptr;
+    QString m_lastError; // the media system's first complaint about the file
     // The newest frame not converted yet. The media system waits while its frame is taken, so taking only
     // keeps it; the conversion runs afterwards, once for however many frames came meanwhile.
     QMutex m_lock;

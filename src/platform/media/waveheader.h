@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace zub {
+
+// What the header of a RIFF wave file says about its sound.
+struct WaveFormat
+{
+    int channels = 0;
+    int sampleRate = 0;
+    int bitsPerSample = 0;
+    qsizetype dataOffset = 0; // where the samples start
+    qsizetype dataBytes = 0;  // the sample bytes really there, however many the header claims
+};
+
+// Reads the header of an uncompressed PCM wave file, given the file's bytes: the RIFF/WAVE chunks, the
+// "fmt " chunk and the start of the "data" chunk. Throws zub::Error naming shownName when the bytes are no
+// such sound.
+WaveFormat ReadWaveHeader(const QByteArray& bytes, const QString& shownName);
+
+} // namespace zub
