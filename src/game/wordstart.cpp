@@ -26,7 +26,7 @@ int WordCountOf(const TextLines& list, const QString& file)
 // word on the board, or a position no tile can find, so the list is reported as broken instead.
 void CheckWord(const QString& word, int index, const QString& file)
 {
-    bool capitals = word.size() >= kShortestWord && word.size() <= kLongestWord;
+    bool capitals = IsWordLength(int(word.size()));
     for (QChar c : word)
         capitals = capitals && c >= u'A' && c <= u'Z';
     if (!capitals)
@@ -99,7 +99,7 @@ void Game::DrawNewWord()
 void Game::LayOutDashes()
 {
     const int length = m_state.WordLength;
-    if (length < kShortestWord || length > kLongestWord)
+    if (!IsWordLength(length))
         return;
     const DashLayout& layout = kDashLayouts[length - kShortestWord];
     m_board.Dashes.Caption = QStringLiteral("_ ").repeated(length).chopped(1);
