@@ -8,6 +8,7 @@
 #include "board/clickareacontrol.h"
 #include "board/imagecontrol.h"
 #include "board/windowdefinition.h"
+#include "game/tiles.h"
 #include "shownboard.h"
 
 #include <QFontInfo>
@@ -87,9 +88,10 @@ void TestWindowDefinition::clickAreasLieApartEachOverItsTile()
                      qPrintable(area->objectName() + QStringLiteral(" overlaps ") + other->objectName()));
         }
     }
-    for (const zub::TileDef& tile : zub::TileTable()) {
-        const QRect picture = m_board->find(tile.picture)->geometry();
-        QVERIFY2(picture.contains(m_board->find(tile.button)->geometry().center()), qPrintable(tile.button));
+    for (const zub::TileRule& tile : zub::kTiles) {
+        const QRect picture = m_board->find(tile.Pic.toString())->geometry();
+        const QRect button = m_board->find(tile.Button.toString())->geometry();
+        QVERIFY2(picture.contains(button.center()), qPrintable(tile.Button.toString()));
     }
 }
 
@@ -149,7 +151,7 @@ void TestWindowDefinition::everyTilePlaysItsOwnLetter_data()
 {
     QTest::addColumn<int>("tile");
     for (int i = 0; i < zub::kTileCount; ++i)
-        QTest::newRow(qPrintable(zub::TileTable()[i].button)) << i;
+        QTest::newRow(qPrintable(zub::kTiles[i].Button.toString())) << i;
 }
 
 // A click on the tile uses exactly that tile's letter and shows its used-tile picture; New Game then
@@ -157,11 +159,11 @@ void TestWindowDefinition::everyTilePlaysItsOwnLetter_data()
 void TestWindowDefinition::everyTilePlaysItsOwnLetter()
 {
     QFETCH(int, tile);
-    m_board->click(zub::TileTable()[tile].button);
+    m_board->click(zub::kTiles[tile].Button.toString());
 
     for (int i = 0; i < zub::kTileCount; ++i) {
         QCOMPARE(m_board->board().Tiles[i].Button.Enabled, i != tile);
-        QCOMPARE(m_board->find(zub::TileTable()[i].picture)->isHidden(), i != tile);
+        QCOMPARE(m_board->find(zub::kTiles[i].Pic.toString())->isHidden(), i != tile);
     }
     m_board->choose(QStringLiteral("Exit1"));
 }

@@ -68,12 +68,12 @@ private Q_SLOTS:
     void usedTileChangesOnlyItsLetter()
     {
         QFETCH(int, index);
-        const LetterTile& tile = LetterTiles()[index];
-        const QRect picture = OnBackdrop(tile.usedPictureRect());
+        const TileRule& tile = kTiles[index];
+        const QRect picture = OnBackdrop(tile.PicArea());
         const QRect letter = differenceBox(m_red, m_white, picture);
         QVERIFY2(letter.isValid(), "the letter does not change colour");
         QVERIFY2(picture.adjusted(1, 1, -1, -1).contains(letter), "the letter runs to the picture's edge");
-        QVERIFY2(OnBackdrop(tile.clickArea).contains(letter), "the letter reaches outside its click area");
+        QVERIFY2(OnBackdrop(tile.ButtonArea).contains(letter), "the letter reaches outside its click area");
     }
 
     // Outside the tiles the two boards are the same, pixel for pixel.
@@ -81,9 +81,8 @@ private Q_SLOTS:
     {
         QImage masked = m_white.copy();
         QPainter painter(&masked);
-        for (const LetterTile& tile : LetterTiles()) {
-            painter.drawImage(OnBackdrop(tile.usedPictureRect()).topLeft(),
-                              m_red.copy(OnBackdrop(tile.usedPictureRect())));
+        for (const TileRule& tile : kTiles) {
+            painter.drawImage(OnBackdrop(tile.PicArea()).topLeft(), m_red.copy(OnBackdrop(tile.PicArea())));
         }
         painter.end();
         QCOMPARE(differingPixels(masked, m_red), 0);
