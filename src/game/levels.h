@@ -11,7 +11,6 @@ namespace zub {
 struct LevelRule
 {
     MenuItem Board::*Item;   // the Level menu item whose check mark selects it
-    QStringView MenuCaption; // the item's caption
     int WrongLettersAllowed; // the next wrong letter loses the word
     int CounterStart;        // WrongGuessCount at the start of a word
     int FirstStage;          // HangPos and SwitchPos at the start of a word
@@ -20,9 +19,9 @@ struct LevelRule
 
 // Easy, Normal, Hard, in the order of the Level menu.
 inline constexpr std::array<LevelRule, 3> kLevels{{
-    {&Board::EnableHints1, u"Easy (10)", 10, 0, 1, 100},
-    {&Board::EnablePictures1, u"Normal (8)", 8, 2, 3, 250},
-    {&Board::EnableBoth1, u"Hard (6)", 6, 4, 5, 500},
+    {&Board::EnableHints1, 10, 0, 1, 100},
+    {&Board::EnablePictures1, 8, 2, 3, 250},
+    {&Board::EnableBoth1, 6, 4, 5, 500},
 }};
 
 inline constexpr int kEasy = 0;

@@ -12,14 +12,13 @@ namespace zub {
 struct WordListChoice
 {
     MenuItem Board::*Item;    // the Words menu item whose check mark selects it
-    QStringView MenuCaption;  // the item's caption
     QString GameFiles::*File; // the list it reads
 };
 
 // "1000+" reads the list with the 2 in its file name, "2000+" the other one.
 inline constexpr std::array<WordListChoice, 2> kWordLists{{
-    {&Board::N10001, u"1000+", &GameFiles::Words1000},
-    {&Board::N20001, u"2000+", &GameFiles::Words2000},
+    {&Board::N10001, &GameFiles::Words1000},
+    {&Board::N20001, &GameFiles::Words2000},
 }};
 
 } // namespace zub
