@@ -6,6 +6,7 @@
 #include "game/cues.h"
 #include "platform/error.h"
 #include "platform/randomsource.h"
+#include "silentcues.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -60,13 +61,6 @@ public:
 
 private:
     int m_value;
-};
-
-class SilentCues final : public CuePlayer
-{
-public:
-    void Play(Cue) override {}
-    void Stop(Cue) override {}
 };
 
 // The message of the zub::Error that action throws, or a null text when it throws none.
