@@ -1,8 +1,10 @@
-// The generator writes every picture the game loads, each in its format and size, and the stage
-// pictures and banner share one colour table.
+// The generator writes every picture the game loads, each in its format and size, the stage pictures
+// and banner sharing one colour table, and writes them byte for byte as the game holds them: the game's
+// own tests decode the committed pictures, so a generator that reproduces them writes what the game reads.
 
 #include "artwriter.h"
 #include "bitmapfiles.h"
+#include "palette.h"
 
 #include <QDir>
 #include <QSet>
@@ -140,6 +142,29 @@ private Q_SLOTS:
             QVERIFY(written.open(QIODevice::ReadOnly));
             QCOMPARE(written.readAll(), file.bytes);
         }
+    }
+
+    // Regenerating gives the committed pictures: any change to a writer, the palette or the painting
+    // shows here, and is committed with the pictures it changes.
+    void committedArtIsCurrent()
+    {
+        for (const ArtFile& file : m_files) {
+            QFile committed(QDir(QStringLiteral(ZUB_ART_DIR)).filePath(file.name));
+            QVERIFY2(committed.open(QIODevice::ReadOnly), qPrintable(committed.fileName()));
+            QVERIFY2(committed.readAll() == file.bytes, qPrintable(file.name + QStringLiteral(" differs")));
+        }
+    }
+
+    // The writers refuse pictures they cannot store rather than writing a broken file.
+    void unusablePicturesAreRefused()
+    {
+        QImage sixteen(4, 4, QImage::Format_Indexed8);
+        sixteen.setColorTable(QList<QRgb>(16, qRgb(1, 2, 3)));
+        QImage seventeen = sixteen;
+        seventeen.setColorTable(QList<QRgb>(17, qRgb(1, 2, 3)));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, EncodeDib8(sixteen));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, EncodeBmp4(seventeen));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Palette({qRgba(0, 0, 0, 0)}));
     }
 
     void unwritableFolderIsReportedByName()
