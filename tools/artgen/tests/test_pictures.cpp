@@ -106,37 +106,6 @@ private Q_SLOTS:
         }
     }
 
-    void stagePicturesHaveTheirImagesSize()
-    {
-        QCOMPARE(PaintGallows(1).size(), OnBackdrop(kHangmanPicture).size());
-        QCOMPARE(PaintSwitch(11).size(), OnBackdrop(kSwitchPicture).size());
-    }
-
-    // The lever swings from the far left through upright to the far right.
-    void leverSwingsFromLeftToRight_data()
-    {
-        QTest::addColumn<int>("stage");
-        QTest::addColumn<qreal>("angle");
-        QTest::newRow("first") << 1 << 180.0;
-        QTest::newRow("upright") << 6 << 90.0;
-        QTest::newRow("last") << 11 << 0.0;
-    }
-
-    void leverSwingsFromLeftToRight()
-    {
-        QFETCH(int, stage);
-        QFETCH(qreal, angle);
-        QCOMPARE(LeverAngle(stage), angle);
-    }
-
-    void stagesOutsideTheSeriesAreRefused()
-    {
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintGallows(0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintGallows(12));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintSwitch(0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintSwitch(12));
-    }
-
 private:
     QImage m_red;    // letters not yet guessed, New Word open
     QImage m_white;  // every letter used
