@@ -74,11 +74,6 @@ void TMain::prepareFirstShow()
 
 TMain::~TMain() = default;
 
-MediaPlayer* TMain::mediaPlayer(const QString& name) const
-{
-    return findChild<MediaPlayer*>(name, Qt::FindDirectChildrenOnly);
-}
-
 void TMain::setErrorReporter(ErrorReporter reporter)
 {
     m_report = std::move(reporter);

@@ -21,9 +21,9 @@ const QString kEnterName = QStringLiteral("EnterNamePanel");
 const QString kGameOver = QStringLiteral("GameOverPanel");
 
 // The flags the rules start from; the controls that show them are created with the same values.
-const Board& startBoard()
+const ComponentFlags& startFlags()
 {
-    static const Board board;
+    static const ComponentFlags board;
     return board;
 }
 
@@ -119,7 +119,7 @@ std::vector<ControlDef> letterSlots()
     std::vector<ControlDef> slots;
     for (int n = 1; n <= kLetterSlotCount; ++n)
         slots.push_back(label(QStringLiteral("Letter%1").arg(n), kWordPanel,
-                              {startBoard().Letter[n - 1].Left, 35}, {}, kLetterFont));
+                              {startFlags().Letter[n - 1].Left, 35}, {}, kLetterFont));
     return slots;
 }
 
@@ -132,7 +132,7 @@ std::vector<ControlDef> highScoreRows()
                              {k < 10 ? 24 : 10, 5 + 30 * (k - 1)}, QString::number(k), kRankFont));
     for (int n = 1; n <= 2 * kRankCount; ++n)
         rows.push_back(label(QStringLiteral("HSLabel%1").arg(n), kRankPanel,
-                             {n % 2 == 1 ? 70 : 465, 5 + 30 * ((n - 1) / 2)}, startBoard().HSLabel[n - 1],
+                             {n % 2 == 1 ? 70 : 465, 5 + 30 * ((n - 1) / 2)}, startFlags().HSLabel[n - 1],
                              kHighScoreFont));
     return rows;
 }
@@ -149,7 +149,7 @@ std::vector<ControlDef> buildMainControls()
 {
     using enum NamedColor;
     using enum Bevel;
-    const Board& start = startBoard();
+    const ComponentFlags& start = startFlags();
     const QPoint backPanel(start.BackPanel.Left, start.BackPanel.Top);
     // In creation order, parents before their children.
     return joined({
@@ -241,7 +241,7 @@ const std::vector<ControlDef>& MainControls()
 
 const std::vector<MenuDef>& MainMenu()
 {
-    const Board& start = startBoard();
+    const ComponentFlags& start = startFlags();
     static const std::vector<MenuDef> menu{
         // name, caption, checkable, checked at start, handler
         {"File1",
@@ -264,7 +264,7 @@ const std::vector<MenuDef>& MainMenu()
 
 const std::array<TimerDef, 3>& MainTimers()
 {
-    const Board& start = startBoard();
+    const ComponentFlags& start = startFlags();
     static const std::array<TimerDef, 3> timers{{
         {"GameOverTimer", start.GameOverTimer.Interval, start.GameOverTimer.Enabled,
          &Game::GameOverTimerTimer},

@@ -3,7 +3,7 @@
 #include "assets/fonts.h"
 #include "board/bevelpanel.h"
 #include "board/imagecontrol.h"
-#include "game/board.h"
+#include "game/componentflags.h"
 
 #include <QColor>
 #include <QRect>

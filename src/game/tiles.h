@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board.h"
+#include "game/componentflags.h"
 
 #include <QPoint>
 #include <QRect>
@@ -29,8 +29,8 @@ struct TileRule
     constexpr QRect PicArea() const { return {PicPos, kUsedTileSize}; }
 };
 
-// A to Z; the index is the letter's place in the alphabet and in Board::Tiles. Each used-tile picture was
-// placed by hand over its tile on the backdrop, so its offset from the click area varies.
+// A to Z; the index is the letter's place in the alphabet and in ComponentFlags::Tiles. Each used-tile
+// picture was placed by hand over its tile on the backdrop, so its offset from the click area varies.
 inline constexpr std::array<TileRule, kTileCount> kTiles{{
     {'A', u"AButton", {35, 530, 71, 31}, u"APic", {35, 529}, u"A"},
     {'B', u"BButton", {125, 530, 71, 31}, u"BPic", {125, 529}, u"B"},

@@ -14,7 +14,7 @@
 
 using zub::MediaPlayer;
 
-class TestMediaPlayer : public QObject
+class MediaPlayerTest : public QObject
 {
     Q_OBJECT
 
@@ -31,7 +31,7 @@ private:
 };
 
 // A folder where a media file belongs is refused by name when it is opened.
-void TestMediaPlayer::openRefusesAFolder()
+void MediaPlayerTest::openRefusesAFolder()
 {
     const QString path = m_dir.filePath(QStringLiteral("Intro"));
     QDir(m_dir.path()).mkdir(QStringLiteral("Intro"));
@@ -48,7 +48,7 @@ void TestMediaPlayer::openRefusesAFolder()
 }
 
 // The one test that waits on real time: the media system plays the tone while the test waits.
-void TestMediaPlayer::soundPlaysToItsEndAndAgainFromTheStart()
+void MediaPlayerTest::soundPlaysToItsEndAndAgainFromTheStart()
 {
     const QString path = m_dir.filePath(QStringLiteral("tone.wav"));
     BoardTestData::WriteTone(path, 150);
@@ -65,7 +65,7 @@ void TestMediaPlayer::soundPlaysToItsEndAndAgainFromTheStart()
     QCOMPARE(failures.count(), 0);
 }
 
-void TestMediaPlayer::movieSurfaceFillsItsPanel()
+void MediaPlayerTest::movieSurfaceFillsItsPanel()
 {
     QWidget panel;
     panel.resize(270, 250);
@@ -81,7 +81,7 @@ void TestMediaPlayer::movieSurfaceFillsItsPanel()
 
 // The game's own movie, played into a panel, shows its pictures there; the panel may then be destroyed
 // while the movie still plays, as when the board closes during the game-over movie.
-void TestMediaPlayer::movieIsDrawnIntoItsPanelWhichMayGoFirst()
+void MediaPlayerTest::movieIsDrawnIntoItsPanelWhichMayGoFirst()
 {
     const QString movie = QStringLiteral(ZUB_SOURCE_DATA_DIR "/Intro/Game over.avi");
     if (!QFileInfo::exists(movie))
@@ -108,7 +108,7 @@ void TestMediaPlayer::movieIsDrawnIntoItsPanelWhichMayGoFirst()
     QCOMPARE(failures.count(), 0);
 }
 
-void TestMediaPlayer::playAndStopTakeEffectInTheOrderAsked_data()
+void MediaPlayerTest::playAndStopTakeEffectInTheOrderAsked_data()
 {
     QTest::addColumn<QString>("asked"); // P: Play, S: Stop, all in one turn of the event loop
     QTest::addColumn<QMediaPlayer::PlaybackState>("state");
@@ -121,7 +121,7 @@ void TestMediaPlayer::playAndStopTakeEffectInTheOrderAsked_data()
 
 // Play and Stop return at once, also while the movie is still starting; the state asked for last is the
 // state the movie reaches and keeps. A player destroyed with requests still waiting goes quietly.
-void TestMediaPlayer::playAndStopTakeEffectInTheOrderAsked()
+void MediaPlayerTest::playAndStopTakeEffectInTheOrderAsked()
 {
     QFETCH(QString, asked);
     QFETCH(QMediaPlayer::PlaybackState, state);
@@ -146,5 +146,5 @@ void TestMediaPlayer::playAndStopTakeEffectInTheOrderAsked()
     player.reset();
 }
 
-QTEST_MAIN(TestMediaPlayer)
-#include "test_mediaplayer.moc"
+QTEST_MAIN(MediaPlayerTest)
+#include "tst_mediaplayer.moc"

@@ -27,7 +27,7 @@ bool isGraphic(const QWidget* control)
 
 } // namespace
 
-class TestWindowDefinition : public QObject
+class WindowDefinitionTest : public QObject
 {
     Q_OBJECT
 
@@ -45,12 +45,12 @@ private:
     std::unique_ptr<ShownBoard> m_board;
 };
 
-void TestWindowDefinition::initTestCase()
+void WindowDefinitionTest::initTestCase()
 {
     m_board = std::make_unique<ShownBoard>();
 }
 
-void TestWindowDefinition::cleanupTestCase()
+void WindowDefinitionTest::cleanupTestCase()
 {
     QVERIFY2(m_board->errors().isEmpty(), qPrintable(m_board->errors().join(QLatin1Char('\n'))));
     m_board.reset();
@@ -58,7 +58,7 @@ void TestWindowDefinition::cleanupTestCase()
 
 // With a word on the board, every control, shown or not, lies inside its parent; the 960 x 660 board
 // lies inside the window's client area.
-void TestWindowDefinition::controlsLieInsideTheirParents()
+void WindowDefinitionTest::controlsLieInsideTheirParents()
 {
     const QWidget* back = m_board->find(QStringLiteral("BackPanel"));
     QCOMPARE(back->size(), QSize(960, 660));
@@ -79,7 +79,7 @@ void TestWindowDefinition::controlsLieInsideTheirParents()
 
 // A click can reach only one area, and each tile's used-tile picture, at the size of its bitmap, covers
 // the tile's click area to within 3 pixels: where the click is taken, the used tile shows.
-void TestWindowDefinition::clickAreasLieApartEachUnderItsTile()
+void WindowDefinitionTest::clickAreasLieApartEachUnderItsTile()
 {
     const QList<zub::ClickAreaControl*> areas = m_board->window().findChildren<zub::ClickAreaControl*>();
     QCOMPARE(areas.size(), zub::kTileCount + 1);
@@ -98,7 +98,7 @@ void TestWindowDefinition::clickAreasLieApartEachUnderItsTile()
 
 // Among the children of one parent, panels, buttons and edits lie above the images, labels and click
 // areas they overlap, and the about panel above the high-score panel it opens over.
-void TestWindowDefinition::panelsButtonsAndEditsLieAboveGraphics()
+void WindowDefinitionTest::panelsButtonsAndEditsLieAboveGraphics()
 {
     for (const QWidget* parent : m_board->window().findChildren<QWidget*>()) {
         QList<const QWidget*> stack; // a widget's children are listed bottom to top
@@ -122,7 +122,7 @@ void TestWindowDefinition::panelsButtonsAndEditsLieAboveGraphics()
 
 // Every image has its picture and every button its glyph; every text is set in the font it asks for,
 // not a stand-in; every label is opaque in the colour of the panel it stands on.
-void TestWindowDefinition::picturesFontsAndBackgroundsAreFound()
+void WindowDefinitionTest::picturesFontsAndBackgroundsAreFound()
 {
     for (const zub::ImageControl* image : m_board->window().findChildren<zub::ImageControl*>())
         QVERIFY2(!image->picture().isNull(), qPrintable(image->objectName()));
@@ -148,7 +148,7 @@ void TestWindowDefinition::picturesFontsAndBackgroundsAreFound()
     }
 }
 
-void TestWindowDefinition::everyTilePlaysItsOwnLetter_data()
+void WindowDefinitionTest::everyTilePlaysItsOwnLetter_data()
 {
     QTest::addColumn<int>("tile");
     for (int i = 0; i < zub::kTileCount; ++i)
@@ -157,7 +157,7 @@ void TestWindowDefinition::everyTilePlaysItsOwnLetter_data()
 
 // A click on the tile uses exactly that tile's letter and shows its used-tile picture; New Game then
 // makes every tile new again for the next row.
-void TestWindowDefinition::everyTilePlaysItsOwnLetter()
+void WindowDefinitionTest::everyTilePlaysItsOwnLetter()
 {
     QFETCH(int, tile);
     m_board->click(zub::kTiles[tile].Button.toString());
@@ -169,5 +169,5 @@ void TestWindowDefinition::everyTilePlaysItsOwnLetter()
     m_board->choose(QStringLiteral("Exit1"));
 }
 
-QTEST_MAIN(TestWindowDefinition)
-#include "test_windowdefinition.moc"
+QTEST_MAIN(WindowDefinitionTest)
+#include "tst_windowdefinition.moc"

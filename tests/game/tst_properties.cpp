@@ -37,7 +37,7 @@ public:
             const bool offered = m_fixture.board().EnterNamePanel.Visible;
             games += step() ? 1 : 0;
             check();
-            const Board& board = m_fixture.board();
+            const ComponentFlags& board = m_fixture.board();
             tally.events += 1;
             tally.won += !wasWon && board.WinTimer.Enabled ? 1 : 0;
             tally.lost += !wasLost && board.GameOverTimer.Enabled ? 1 : 0;
@@ -53,7 +53,7 @@ private:
     bool step()
     {
         Game& game = *m_fixture.game;
-        const Board& board = game.board();
+        const ComponentFlags& board = game.board();
         const int event = roll(100);
         if (event < 30) {
             game.LetterClick(char('A' + roll(26)));
@@ -88,7 +88,7 @@ private:
     void check()
     {
         const GameState& s = m_fixture.state();
-        const Board& b = m_fixture.board();
+        const ComponentFlags& b = m_fixture.board();
         QCOMPARE(s.SwitchPos, s.HangPos);
         QCOMPARE(s.HangPos, s.WrongGuessCount + 1);
         QVERIFY(s.WrongGuessCount >= 0 && s.WrongGuessCount <= 11);

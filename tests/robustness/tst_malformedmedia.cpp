@@ -4,7 +4,7 @@
 // its header may leave it loading for good; Play and Stop go on answering at once, and the file is never
 // changed.
 #include "platform/media/mediaplayer.h"
-#include "robustnessfixture.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>

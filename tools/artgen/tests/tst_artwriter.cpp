@@ -105,4 +105,4 @@ private:
 };
 
 QTEST_MAIN(ArtWriterTest)
-#include "test_artwriter.moc"
+#include "tst_artwriter.moc"

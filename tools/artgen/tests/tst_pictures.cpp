@@ -113,4 +113,4 @@ private:
 };
 
 QTEST_MAIN(PicturesTest)
-#include "test_pictures.moc"
+#include "tst_pictures.moc"

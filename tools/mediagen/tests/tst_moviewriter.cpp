@@ -113,4 +113,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(MovieWriterTest)
-#include "moviewriter_test.moc"
+#include "tst_moviewriter.moc"

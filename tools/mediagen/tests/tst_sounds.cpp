@@ -83,4 +83,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(SoundsTest)
-#include "sounds_test.moc"
+#include "tst_sounds.moc"

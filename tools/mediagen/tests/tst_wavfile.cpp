@@ -70,4 +70,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(WavFileTest)
-#include "wavfile_test.moc"
+#include "tst_wavfile.moc"
