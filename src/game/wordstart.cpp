@@ -42,9 +42,11 @@ void CheckWord(const QString& word, int index, const QString& file)
 
 void Game::FormActivate(int clientWidth, int clientHeight)
 {
+    // The game starts at the first activation only: the board is activated again whenever the player comes
+    // back to it from another window, and that must not throw away the word in play. Marked first, so that
+    // a step that fails does not run the game start again at every activation.
     if (m_started)
         return;
-    // Marked first: a step that fails must not run the game start again at every activation.
     m_started = true;
     m_state.WrongGuessCount = 0;
     m_state.HangPos = 1;
