@@ -10,31 +10,6 @@ class WordStartTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The game start leaves the first word in play at stage 1 with the Level menu and New Word locked.
-    void gameStartPreparesTheBoard()
-    {
-        GameFixture f({"FOX"});
-        f.start();
-        QCOMPARE(f.cues.calls, QStringList{"Play BackSound"});
-        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS1"));
-        QCOMPARE(f.board().SwitchPosPic.ResourceName, QStringLiteral("SWITCHPOS1"));
-        QCOMPARE(f.board().HighScoreImage.ResourceName, QStringLiteral("HANGHIGHSCORE"));
-        QVERIFY(!f.board().Hints1.Enabled);
-        QVERIFY(!f.board().NewWordClick.Enabled);
-        QVERIFY(f.board().NewWordPic.Visible);
-        QCOMPARE(f.state().LetterPoints, 100);
-        QCOMPARE(f.word(), QStringLiteral("FOX"));
-        for (const Tile& tile : f.board().Tiles)
-            QVERIFY(tile.Button.Enabled && !tile.Pic.Visible);
-        for (const Label& letter : f.board().Letter)
-            QVERIFY(!letter.Visible);
-        QCOMPARE(f.board().HSLabel[0], QStringLiteral("Name1"));
-        QCOMPARE(f.board().HSLabel[19], QStringLiteral("100"));
-        QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("1500"));
-        QCOMPARE(f.board().BackPanel.Left, 32); // in a window of 1024 x 680
-        QCOMPARE(f.board().BackPanel.Top, 0);
-    }
-
     // The 960 x 660 board is centred across and stands 10 pixels above the middle; the halves of an odd
     // window truncate.
     void gameStartCentresTheBoard()
@@ -96,16 +71,6 @@ private Q_SLOTS:
             QCOMPARE(f.state().WordSlot[n], f.board().Letter[n].Caption);
             QCOMPARE(f.board().Letter[n].Left, lefts[n + 1]);
         }
-    }
-
-    // A lone I stands, and is matched, as " I".
-    void anIStandsWithABlankBeforeIt()
-    {
-        GameFixture f({"IRIS"});
-        f.start();
-        QCOMPARE(f.board().Letter[0].Caption, QStringLiteral(" I"));
-        QCOMPARE(f.state().WordSlot[2], QStringLiteral(" I"));
-        QCOMPARE(f.state().WordSlot[1], QStringLiteral("R"));
     }
 
     // A list that cannot give a word stops the word start with an error naming the list chosen under
