@@ -23,8 +23,8 @@ const QString kGameOver = QStringLiteral("GameOverPanel");
 // The flags the rules start from; the controls that show them are created with the same values.
 const ComponentFlags& startFlags()
 {
-    static const ComponentFlags board;
-    return board;
+    static const ComponentFlags flags;
+    return flags;
 }
 
 ControlDef panel(const QString& name, const QString& parent, QRect bounds, NamedColor color, Bevel outer,
