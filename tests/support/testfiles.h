@@ -1,6 +1,6 @@
 #pragma once
 
-// Shared by the malformed-input tests and the rule tests: files in a temporary folder, a random source
+// Shared by the malformed-input, rule and text-line tests: files in a temporary folder, a random source
 // that draws a chosen number, a cue player that plays nothing, and the error an action throws.
 
 #include "game/cues.h"
