@@ -85,7 +85,7 @@ bool BoardPlayer::playWord()
 
 bool BoardPlayer::wordIsOver() const
 {
-    const Board& board = m_board.game().board();
+    const ComponentFlags& board = m_board.game().board();
     return board.WinTimer.Enabled || board.GameOverTimer.Enabled ||
            std::none_of(board.Tiles.begin(), board.Tiles.end(),
                         [](const auto& tile) { return tile.Button.Enabled; });
@@ -103,7 +103,7 @@ bool BoardPlayer::clickTile(int tile)
 
 bool BoardPlayer::startNextWord()
 {
-    const Board& board = m_board.game().board();
+    const ComponentFlags& board = m_board.game().board();
     if (board.WinTimer.Enabled) {
         ++m_won;
         m_board.WinTimerTimer();

@@ -3,7 +3,7 @@
 // What the fuzz targets share: the input as bytes, a private folder for the files the game reads and
 // writes, a silent cue player and the failed check that stops the fuzzer with its input kept.
 
-#include "game/cues.h"
+#include "silentcues.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -60,12 +60,6 @@ inline QByteArray ReadFile(const QString& path)
     return file.readAll();
 }
 
-// The rules play their cues into nothing.
-class SilentCues final : public CuePlayer
-{
-public:
-    void Play(Cue) override {}
-    void Stop(Cue) override {}
-};
+using test::SilentCues; // the rules play their cues into nothing
 
 } // namespace zub::fuzz

@@ -14,7 +14,6 @@ public:
     // The absolute data folder chosen when the game was built; nothing at run time changes it.
     static QString installedDataDir();
 
-    QString dataDir() const { return m_dataDir; }
     QString wordList1000() const;                 // dataDir/datalst2.zub, the Words "1000+" list
     QString wordList2000() const;                 // dataDir/datalst.zub, the Words "2000+" list
     QString highScoreTemplate() const;            // dataDir/hang.zub, the table a new player starts from

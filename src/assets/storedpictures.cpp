@@ -85,22 +85,6 @@ QImage decodeWithQt(const QString& name, const QString& path, const QByteArray& 
     return image;
 }
 
-// The intro draws its skip picture transparently: pixels of the colour of the bottom-left pixel are not
-// drawn.
-QImage withBottomLeftColourTransparent(const QImage& picture)
-{
-    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, image.height() - 1);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (line[x] == key)
-                line[x] = qRgba(0, 0, 0, 0);
-        }
-    }
-    return image;
-}
-
 QImage decodeStoredPicture(const QString& name)
 {
     const PictureSource source = findPicture(name);
@@ -109,7 +93,7 @@ QImage decodeStoredPicture(const QString& name)
         return DecodeJpeg(bytes, name);
     const QImage image = decodeWithQt(name, source.path, bytes, "bmp");
     if (name == QLatin1StringView("SkipPicture"))
-        return withBottomLeftColourTransparent(image);
+        return WithBottomLeftColourTransparent(image);
     return image;
 }
 
@@ -127,6 +111,22 @@ Prefetched& prefetched()
 }
 
 } // namespace
+
+QImage WithBottomLeftColourTransparent(const QImage& picture)
+{
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return image;
+    const QRgb key = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (line[x] == key)
+                line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    return image;
+}
 
 void PrefetchStoredPictures()
 {

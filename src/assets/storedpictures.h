@@ -13,6 +13,10 @@ namespace zub {
 // naming it.
 QImage StoredPicture(const QString& name);
 
+// The picture with every pixel of the colour of its bottom-left pixel made transparent: how the skip
+// picture and the buttons' glyphs are drawn.
+QImage WithBottomLeftColourTransparent(const QImage& picture);
+
 // Starts decoding the large pictures (the backdrop and the panels' JPEG pictures) on threads of their own,
 // so that building the board finds them ready instead of decoding them one after the other.
 void PrefetchStoredPictures();

@@ -6,6 +6,7 @@
 #include "board/boardlabel.h"
 #include "board/clickareacontrol.h"
 #include "board/imagecontrol.h"
+#include "game/tiles.h"
 #include "platform/error.h"
 
 #include <QAction>
@@ -87,10 +88,9 @@ template <typename T, typename Base> T* named(const QHash<QString, Base*>& contr
 
 void findControls(const QHash<QString, QWidget*>& all, BoardControls& c)
 {
-    const auto& tiles = TileTable();
     for (int i = 0; i < kTileCount; ++i) {
-        c.tileButtons[i] = named<ClickAreaControl>(all, tiles[i].button);
-        c.tilePictures[i] = named<ImageControl>(all, tiles[i].picture);
+        c.tileButtons[i] = named<ClickAreaControl>(all, kTiles[i].Button.toString());
+        c.tilePictures[i] = named<ImageControl>(all, kTiles[i].Pic.toString());
     }
     c.BackPanel = named<BevelPanel>(all, QStringLiteral("BackPanel"));
     c.NewWordClick = named<ClickAreaControl>(all, QStringLiteral("NewWordClick"));

@@ -58,7 +58,7 @@ BoardDisplay::BoardDisplay(QWidget& window, const BoardControls& controls)
     : m_window(window), m_controls(controls)
 {}
 
-void BoardDisplay::show(const Board& board)
+void BoardDisplay::show(const ComponentFlags& board)
 {
     const BoardControls& c = m_controls;
     if (m_window.windowTitle() != board.Caption)

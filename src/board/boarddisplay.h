@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/boardcontrols.h"
-#include "game/board.h"
+#include "game/componentflags.h"
 
 #include <QString>
 
@@ -21,7 +21,7 @@ public:
 
     // Copies `board` into the controls. A bitmap resource that cannot be loaded leaves its image as it
     // was; the first such error is thrown as zub::Error after everything else has been shown.
-    void show(const Board& board);
+    void show(const ComponentFlags& board);
 
 private:
     void showLabel(BoardLabel* label, const ::zub::Label& flags);

@@ -1,6 +1,5 @@
 #include "board/imagecontrol.h"
 
-#include <QBitmap>
 #include <QPainter>
 
 namespace zub {
@@ -18,29 +17,13 @@ void ImageControl::setFit(PictureFit fit)
     update();
 }
 
-void ImageControl::setTransparent(bool transparent)
-{
-    m_transparent = transparent;
-    preparePixmap();
-    update();
-}
-
 void ImageControl::setPicture(const QImage& picture)
 {
     m_picture = picture;
-    preparePixmap();
+    m_pixmap = QPixmap::fromImage(m_picture);
     if (m_fit == PictureFit::AutoSize && !m_picture.isNull())
         resize(m_picture.size());
     update();
-}
-
-void ImageControl::preparePixmap()
-{
-    m_pixmap = QPixmap::fromImage(m_picture);
-    if (m_transparent && !m_pixmap.isNull() && !m_picture.hasAlphaChannel()) {
-        const QColor key = m_picture.pixelColor(0, m_picture.height() - 1);
-        m_pixmap.setMask(m_pixmap.createMaskFromColor(key, Qt::MaskInColor));
-    }
 }
 
 void ImageControl::paintEvent(QPaintEvent*)

@@ -14,8 +14,8 @@ enum class PictureFit
     AutoSize, // the control takes the picture's size
 };
 
-// An image: shows one picture, fitted as told, optionally with the colour of its bottom-left pixel left
-// out. It takes no clicks of its own; a click on it goes to whatever lies beneath.
+// An image: shows one picture, fitted as told. It takes no clicks of its own; a click on it goes to
+// whatever lies beneath.
 class ImageControl : public QWidget
 {
     Q_OBJECT
@@ -24,7 +24,6 @@ public:
     explicit ImageControl(QWidget* parent = nullptr);
 
     void setFit(PictureFit fit);
-    void setTransparent(bool transparent);
     void setPicture(const QImage& picture);
 
     const QImage& picture() const { return m_picture; }
@@ -34,12 +33,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void preparePixmap();
-
     QImage m_picture;
-    QPixmap m_pixmap; // m_picture as drawn, with the transparent colour masked out
+    QPixmap m_pixmap; // m_picture as drawn
     PictureFit m_fit = PictureFit::TopLeft;
-    bool m_transparent = false;
 };
 
 } // namespace zub

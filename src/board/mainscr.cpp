@@ -74,11 +74,6 @@ void TMain::prepareFirstShow()
 
 TMain::~TMain() = default;
 
-MediaPlayer* TMain::mediaPlayer(const QString& name) const
-{
-    return findChild<MediaPlayer*>(name, Qt::FindDirectChildrenOnly);
-}
-
 void TMain::setErrorReporter(ErrorReporter reporter)
 {
     m_report = std::move(reporter);
@@ -228,14 +223,13 @@ void TMain::keyPressEvent(QKeyEvent* event)
 
 void TMain::confirmTopmostPanel()
 {
-    // The panels with an OK button, topmost first.
-    const std::array<std::pair<BevelPanel*, BitBtn*>, 3> panels{{
-        {m_controls.AboutPanel, m_controls.BitBtn2},
-        {m_controls.GameOverPanel, m_controls.BitBtn1},
-        {m_controls.EnterNamePanel, m_controls.NameOkButton},
-    }};
-    for (const auto& [panel, okButton] : panels) {
-        if (!panel->isHidden()) {
+    // The OK buttons in reverse creation order: a panel created later lies above an earlier one.
+    const std::vector<ControlDef>& controls = MainControls();
+    for (auto def = controls.rbegin(); def != controls.rend(); ++def) {
+        if (def->kind != ControlKind::BitBtn)
+            continue;
+        auto* okButton = findChild<BitBtn*>(def->name);
+        if (okButton && !okButton->parentWidget()->isHidden()) {
             okButton->click();
             return;
         }

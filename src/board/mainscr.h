@@ -37,7 +37,6 @@ public:
 
     const Game& game() const { return *m_game; }
     const BoardControls& controls() const { return m_controls; }
-    MediaPlayer* mediaPlayer(const QString& name) const;
 
     void setErrorReporter(ErrorReporter reporter);
 

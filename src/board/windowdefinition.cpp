@@ -2,6 +2,7 @@
 
 #include "assets/medianames.h"
 #include "game/game.h"
+#include "game/tiles.h"
 
 namespace zub {
 
@@ -12,31 +13,22 @@ constexpr TextStyle kLetterFont{BoardTypeface::ArialNarrow, 32, true, NamedColor
 constexpr TextStyle kRankFont{BoardTypeface::Arial, 27, true, NamedColor::clMaroon};
 constexpr TextStyle kHighScoreFont{BoardTypeface::Arial, 27, true, NamedColor::clWindowText};
 
-// Left of Letter1 .. Letter13 in the window definition; each new word moves them.
-constexpr std::array kLetterLefts{15, 42, 70, 100, 130, 160, 190, 220, 250, 275, 305, 335, 365};
+const QString kClient;                               // the window's client area
+const QString kBack = QStringLiteral("BackPanel");   // carries the whole board
+const QString kRankPanel = QStringLiteral("Panel1"); // the rows of the high-score table
+const QString kWordPanel = QStringLiteral("Panel3"); // the word row
+const QString kEnterName = QStringLiteral("EnterNamePanel");
+const QString kGameOver = QStringLiteral("GameOverPanel");
 
-ControlDef tilePicture(const TileDef& tile)
+// The flags the rules start from; the controls that show them are created with the same values.
+const ComponentFlags& startFlags()
 {
-    return {.kind = ControlKind::Image,
-            .name = tile.picture,
-            .parent = QStringLiteral("BackPanel"),
-            .bounds = QRect(tile.picturePos, QSize(75, 36)),
-            .visible = false,
-            .picture = tile.picture,
-            .fit = PictureFit::AutoSize};
-}
-
-ControlDef tileButton(const TileDef& tile)
-{
-    return {.kind = ControlKind::ClickArea,
-            .name = tile.button,
-            .parent = QStringLiteral("BackPanel"),
-            .bounds = tile.buttonBounds,
-            .onClick = tile.onClick};
+    static const ComponentFlags flags;
+    return flags;
 }
 
 ControlDef panel(const QString& name, const QString& parent, QRect bounds, NamedColor color, Bevel outer,
-                 int bevelWidth, bool visible)
+                 Bevel inner, int bevelWidth, bool visible)
 {
     return {.kind = ControlKind::Panel,
             .name = name,
@@ -45,29 +37,38 @@ ControlDef panel(const QString& name, const QString& parent, QRect bounds, Named
             .visible = visible,
             .color = color,
             .bevelOuter = outer,
+            .bevelInner = inner,
             .bevelWidth = bevelWidth};
 }
 
 ControlDef label(const QString& name, const QString& parent, QPoint pos, const QString& caption,
-                 TextStyle font)
+                 TextStyle font, NamedColor background = NamedColor::ParentColor)
 {
     return {.kind = ControlKind::Label,
             .name = name,
             .parent = parent,
             .bounds = QRect(pos, QSize()),
+            .color = background,
             .font = font,
             .caption = caption};
 }
 
 ControlDef image(const QString& name, const QString& parent, QRect bounds, const QString& picture,
-                 PictureFit fit)
+                 PictureFit fit, bool visible = true)
 {
     return {.kind = ControlKind::Image,
             .name = name,
             .parent = parent,
             .bounds = bounds,
+            .visible = visible,
             .picture = picture,
             .fit = fit};
+}
+
+ControlDef clickArea(const QString& name, QRect bounds, GameHandler onClick)
+{
+    return {
+        .kind = ControlKind::ClickArea, .name = name, .parent = kBack, .bounds = bounds, .onClick = onClick};
 }
 
 ControlDef okButton(const QString& name, const QString& parent, QRect bounds, TextStyle font,
@@ -83,114 +84,126 @@ ControlDef okButton(const QString& name, const QString& parent, QRect bounds, Te
             .onClick = onClick};
 }
 
+// The handlers of AButton .. ZButton, in the order of kTiles.
+constexpr std::array<GameHandler, kTileCount> kTileHandlers{
+    &Game::AButtonClick, &Game::BButtonClick, &Game::CButtonClick, &Game::DButtonClick, &Game::EButtonClick,
+    &Game::FButtonClick, &Game::GButtonClick, &Game::HButtonClick, &Game::IButtonClick, &Game::JButtonClick,
+    &Game::KButtonClick, &Game::LButtonClick, &Game::MButtonClick, &Game::NButtonClick, &Game::oButtonClick,
+    &Game::PButtonClick, &Game::QButtonClick, &Game::RButtonClick, &Game::SButtonClick, &Game::tButtonClick,
+    &Game::UButtonClick, &Game::VButtonClick, &Game::WButtonClick, &Game::XButtonClick, &Game::YButtonClick,
+    &Game::ZButtonClick,
+};
+
+// The used-tile pictures of kTiles[first] up to kTiles[last - 1], hidden at creation.
+std::vector<ControlDef> usedTilePictures(int first, int last)
+{
+    std::vector<ControlDef> pictures;
+    for (int i = first; i < last; ++i) {
+        const QString name = kTiles[i].Pic.toString();
+        pictures.push_back(image(name, kBack, kTiles[i].PicArea(), name, PictureFit::AutoSize, false));
+    }
+    return pictures;
+}
+
+std::vector<ControlDef> tileButtons()
+{
+    std::vector<ControlDef> buttons;
+    for (int i = 0; i < kTileCount; ++i)
+        buttons.push_back(clickArea(kTiles[i].Button.toString(), kTiles[i].ButtonArea, kTileHandlers[i]));
+    return buttons;
+}
+
+// Letter1 .. Letter13 at their Lefts at creation; each new word moves them.
+std::vector<ControlDef> letterSlots()
+{
+    std::vector<ControlDef> slots;
+    for (int n = 1; n <= kLetterSlotCount; ++n)
+        slots.push_back(label(QStringLiteral("Letter%1").arg(n), kWordPanel,
+                              {startFlags().Letter[n - 1].Left, 35}, {}, kLetterFont));
+    return slots;
+}
+
+// The ten rows of the high-score table, 30 pixels apart: the rank, the name at Left 70 and the score at 465.
+std::vector<ControlDef> highScoreRows()
+{
+    std::vector<ControlDef> rows;
+    for (int k = 1; k <= kRankCount; ++k)
+        rows.push_back(label(QStringLiteral("Label%1").arg(k), kRankPanel,
+                             {k < 10 ? 24 : 10, 5 + 30 * (k - 1)}, QString::number(k), kRankFont));
+    for (int n = 1; n <= 2 * kRankCount; ++n)
+        rows.push_back(label(QStringLiteral("HSLabel%1").arg(n), kRankPanel,
+                             {n % 2 == 1 ? 70 : 465, 5 + 30 * ((n - 1) / 2)}, startFlags().HSLabel[n - 1],
+                             kHighScoreFont));
+    return rows;
+}
+
+std::vector<ControlDef> joined(std::initializer_list<std::vector<ControlDef>> parts)
+{
+    std::vector<ControlDef> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
 std::vector<ControlDef> buildMainControls()
 {
-    const QString client;
-    const QString back = QStringLiteral("BackPanel");
-    const auto& tiles = TileTable();
-    std::vector<ControlDef> controls;
-
-    controls.push_back(panel(back, client, {10, 5, 960, 660}, NamedColor::clBlack, Bevel::Raised, 4, true));
-    controls.push_back(image(QStringLiteral("Backdrop"), back, {5, 5, 950, 650}, QStringLiteral("Backdrop"),
-                             PictureFit::Stretch));
-
-    // The used-tile pictures, with the New Word picture after C, then the click areas above them.
-    for (int i = 0; i < kTileCount; ++i) {
-        if (tiles[i].letter == 'D') {
-            ControlDef newWordPic = image(QStringLiteral("NewWordPic"), back, {300, 515, 348, 53},
-                                          QStringLiteral("NewWordPic"), PictureFit::AutoSize);
-            newWordPic.visible = false;
-            controls.push_back(newWordPic);
-        }
-        controls.push_back(tilePicture(tiles[i]));
-    }
-    controls.push_back({.kind = ControlKind::ClickArea,
-                        .name = QStringLiteral("NewWordClick"),
-                        .parent = back,
-                        .bounds = {305, 520, 336, 41},
-                        .onClick = &Game::NewWordClickClick});
-    for (const TileDef& tile : tiles)
-        controls.push_back(tileButton(tile));
-
-    controls.push_back(
-        image(QStringLiteral("SwitchPosPic"), back, {715, 100, 215, 140}, {}, PictureFit::TopLeft));
-    controls.push_back(
-        image(QStringLiteral("HangmanPic"), back, {33, 75, 270, 250}, {}, PictureFit::TopLeft));
-
-    const QString scorePanel = QStringLiteral("ScorePanel");
-    controls.push_back(
-        panel(scorePanel, back, {140, 29, 126, 44}, NamedColor::clWhite, Bevel::None, 1, true));
-    controls.push_back(
-        label(QStringLiteral("ScorePointsLabel"), scorePanel, {2, 3}, QStringLiteral("0"), kScoreFont));
-    controls.back().color = NamedColor::clWhite;
-
-    controls.push_back(panel(QStringLiteral("MovieScreen"), back, {33, 75, 270, 250}, NamedColor::clWhite,
-                             Bevel::None, 1, false));
-
-    const QString panel3 = QStringLiteral("Panel3");
-    controls.push_back(panel(panel3, back, {40, 336, 436, 106}, NamedColor::clWhite, Bevel::None, 1, true));
-    controls.push_back(label(QStringLiteral("Dashes"), panel3, {17, 50},
-                             QStringLiteral("_ _ _ _ _ _ _ _ _ _ _ _ _ _"), kScoreFont));
-    for (int n = 1; n <= kLetterSlotCount; ++n)
-        controls.push_back(
-            label(QStringLiteral("Letter%1").arg(n), panel3, {kLetterLefts[n - 1], 35}, {}, kLetterFont));
-
-    const QString enterName = QStringLiteral("EnterNamePanel");
-    controls.push_back(
-        panel(enterName, back, {340, 93, 346, 204}, NamedColor::clBtnFace, Bevel::Raised, 3, false));
-    controls.back().bevelInner = Bevel::Raised;
-    controls.push_back(image(QStringLiteral("Image1"), enterName, {5, 10, 331, 181}, QStringLiteral("Image1"),
-                             PictureFit::Stretch));
-    controls.push_back(okButton(QStringLiteral("NameOkButton"), enterName, {127, 146, 99, 45},
-                                {BoardTypeface::SansSerif, 19, false, NamedColor::clWindowText},
-                                &Game::NameOkButtonClick));
-    controls.push_back({.kind = ControlKind::Edit,
-                        .name = QStringLiteral("NameText"),
-                        .parent = enterName,
-                        .bounds = {32, 65, 269, 37},
-                        .font = {BoardTypeface::SansSerif, 24, true, NamedColor::clWindowText}});
-
-    const QString wellDone = QStringLiteral("WellDonePanel");
-    controls.push_back(
-        panel(wellDone, back, {348, 134, 328, 128}, NamedColor::clBtnFace, Bevel::Raised, 1, false));
-    controls.push_back(image(QStringLiteral("Image2"), wellDone, {5, 5, 316, 116}, QStringLiteral("Image2"),
-                             PictureFit::Stretch));
-
-    const QString highScore = QStringLiteral("HighScorePanel");
-    controls.push_back(panel(highScore, back, {705, 56, 166, 36}, NamedColor::clWhite, Bevel::None, 1, true));
-    controls.push_back(
-        label(QStringLiteral("HighestScoreLabel"), highScore, {6, 0}, QStringLiteral("0"), kScoreFont));
-
-    const QString gameOver = QStringLiteral("GameOverPanel");
-    controls.push_back(
-        panel(gameOver, back, {5, 5, 951, 500}, NamedColor::clWhite, Bevel::Lowered, 1, false));
-    controls.push_back(
-        image(QStringLiteral("HighScoreImage"), gameOver, {225, 5, 500, 75}, {}, PictureFit::TopLeft));
-    controls.push_back(okButton(QStringLiteral("BitBtn1"), gameOver, {425, 432, 101, 40},
-                                {BoardTypeface::SansSerif, 16, true, NamedColor::clWindowText},
-                                &Game::BitBtn1Click));
-    const QString panel1 = QStringLiteral("Panel1");
-    controls.push_back(
-        panel(panel1, gameOver, {170, 85, 611, 316}, NamedColor::clCream, Bevel::Lowered, 1, true));
-    for (int k = 1; k <= kRankCount; ++k)
-        controls.push_back(label(QStringLiteral("Label%1").arg(k), panel1,
-                                 {k < 10 ? 24 : 10, 5 + 30 * (k - 1)}, QString::number(k), kRankFont));
-    for (int n = 1; n <= 2 * kRankCount; ++n) {
-        const int row = (n + 1) / 2;
-        const int left = n % 2 == 1 ? 70 : 465; // names on the left, scores on the right
-        controls.push_back(label(QStringLiteral("HSLabel%1").arg(n), panel1, {left, 5 + 30 * (row - 1)},
-                                 QStringLiteral("HSLabel1"), kHighScoreFont));
-    }
-
-    const QString about = QStringLiteral("AboutPanel");
-    controls.push_back(
-        panel(about, back, {345, 125, 311, 251}, NamedColor::clBtnFace, Bevel::Raised, 1, false));
-    controls.push_back(image(QStringLiteral("Image3"), about, {5, 5, 300, 242}, QStringLiteral("Image3"),
-                             PictureFit::AutoSize));
-    controls.push_back(okButton(QStringLiteral("BitBtn2"), about, {125, 210, 66, 31},
-                                {BoardTypeface::SansSerif, 13, true, NamedColor::clWindowText},
-                                &Game::BitBtn2Click));
-    return controls;
+    using enum NamedColor;
+    using enum Bevel;
+    const ComponentFlags& start = startFlags();
+    const QPoint backPanel(start.BackPanel.Left, start.BackPanel.Top);
+    // In creation order, parents before their children.
+    return joined({
+        {panel(kBack, kClient, {backPanel, QSize(960, 660)}, clBlack, Raised, None, 4, true),
+         image(QStringLiteral("Backdrop"), kBack, {5, 5, 950, 650}, QStringLiteral("Backdrop"),
+               PictureFit::Stretch)},
+        usedTilePictures(0, 3),
+        {image(QStringLiteral("NewWordPic"), kBack, {300, 515, 348, 53}, QStringLiteral("NewWordPic"),
+               PictureFit::AutoSize, start.NewWordPic.Visible)},
+        usedTilePictures(3, kTileCount),
+        {clickArea(QStringLiteral("NewWordClick"), {305, 520, 336, 41}, &Game::NewWordClickClick)},
+        tileButtons(),
+        {image(QStringLiteral("SwitchPosPic"), kBack, {715, 100, 215, 140}, {}, PictureFit::TopLeft),
+         image(QStringLiteral("HangmanPic"), kBack, {33, 75, 270, 250}, {}, PictureFit::TopLeft),
+         panel(QStringLiteral("ScorePanel"), kBack, {140, 29, 126, 44}, clWhite, None, None, 1, true),
+         label(QStringLiteral("ScorePointsLabel"), QStringLiteral("ScorePanel"),
+               {start.ScorePointsLabel.Left, 3}, start.ScorePointsLabel.Caption, kScoreFont, clWhite),
+         panel(QStringLiteral("MovieScreen"), kBack, {33, 75, 270, 250}, clWhite, None, None, 1,
+               start.MovieScreen.Visible),
+         panel(kWordPanel, kBack, {40, 336, 436, 106}, clWhite, None, None, 1, true),
+         label(QStringLiteral("Dashes"), kWordPanel, {start.Dashes.Left, 50}, start.Dashes.Caption,
+               kScoreFont)},
+        letterSlots(),
+        {panel(kEnterName, kBack, {340, 93, 346, 204}, clBtnFace, Raised, Raised, 3,
+               start.EnterNamePanel.Visible),
+         image(QStringLiteral("Image1"), kEnterName, {5, 10, 331, 181}, QStringLiteral("Image1"),
+               PictureFit::Stretch),
+         okButton(QStringLiteral("NameOkButton"), kEnterName, {127, 146, 99, 45},
+                  {BoardTypeface::SansSerif, 19, false, clWindowText}, &Game::NameOkButtonClick),
+         {.kind = ControlKind::Edit,
+          .name = QStringLiteral("NameText"),
+          .parent = kEnterName,
+          .bounds = {32, 65, 269, 37},
+          .font = {BoardTypeface::SansSerif, 24, true, clWindowText}},
+         panel(QStringLiteral("WellDonePanel"), kBack, {348, 134, 328, 128}, clBtnFace, Raised, None, 1,
+               start.WellDonePanel.Visible),
+         image(QStringLiteral("Image2"), QStringLiteral("WellDonePanel"), {5, 5, 316, 116},
+               QStringLiteral("Image2"), PictureFit::Stretch),
+         panel(QStringLiteral("HighScorePanel"), kBack, {705, 56, 166, 36}, clWhite, None, None, 1, true),
+         label(QStringLiteral("HighestScoreLabel"), QStringLiteral("HighScorePanel"),
+               {start.HighestScoreLabel.Left, 0}, start.HighestScoreLabel.Caption, kScoreFont),
+         panel(kGameOver, kBack, {5, 5, 951, 500}, clWhite, Lowered, None, 1, start.GameOverPanel.Visible),
+         image(QStringLiteral("HighScoreImage"), kGameOver, {225, 5, 500, 75}, {}, PictureFit::TopLeft),
+         okButton(QStringLiteral("BitBtn1"), kGameOver, {425, 432, 101, 40},
+                  {BoardTypeface::SansSerif, 16, true, clWindowText}, &Game::BitBtn1Click),
+         panel(kRankPanel, kGameOver, {170, 85, 611, 316}, clCream, Lowered, None, 1, true)},
+        highScoreRows(),
+        {panel(QStringLiteral("AboutPanel"), kBack, {345, 125, 311, 251}, clBtnFace, Raised, None, 1,
+               start.AboutPanel.Visible),
+         image(QStringLiteral("Image3"), QStringLiteral("AboutPanel"), {5, 5, 300, 242},
+               QStringLiteral("Image3"), PictureFit::AutoSize),
+         okButton(QStringLiteral("BitBtn2"), QStringLiteral("AboutPanel"), {125, 210, 66, 31},
+                  {BoardTypeface::SansSerif, 13, true, clWindowText}, &Game::BitBtn2Click)},
+    });
 }
 
 } // namespace
@@ -220,40 +233,6 @@ bool IsGraphicControl(ControlKind kind)
     return kind == ControlKind::Image || kind == ControlKind::ClickArea || kind == ControlKind::Label;
 }
 
-const std::array<TileDef, kTileCount>& TileTable()
-{
-    // letter, click area, its bounds, used-tile picture, its top-left, handler
-    static const std::array<TileDef, kTileCount> tiles{{
-        {'A', "AButton", {35, 530, 71, 31}, "APic", {35, 529}, &Game::AButtonClick},
-        {'B', "BButton", {125, 530, 71, 31}, "BPic", {125, 529}, &Game::BButtonClick},
-        {'C', "CButton", {215, 530, 71, 31}, "CPic", {215, 529}, &Game::CButtonClick},
-        {'D', "DButton", {660, 530, 66, 31}, "DPic", {660, 529}, &Game::DButtonClick},
-        {'E', "EButton", {750, 530, 66, 31}, "EPic", {750, 529}, &Game::EButtonClick},
-        {'F', "FButton", {840, 530, 66, 31}, "FPic", {840, 529}, &Game::FButtonClick},
-        {'G', "GButton", {40, 570, 66, 31}, "GPic", {38, 570}, &Game::GButtonClick},
-        {'H', "HButton", {125, 570, 66, 31}, "HPic", {128, 570}, &Game::HButtonClick},
-        {'I', "IButton", {220, 570, 66, 31}, "IPic", {217, 570}, &Game::IButtonClick},
-        {'J', "JButton", {310, 570, 66, 31}, "JPic", {308, 570}, &Game::JButtonClick},
-        {'K', "KButton", {400, 570, 66, 36}, "KPic", {397, 570}, &Game::KButtonClick},
-        {'L', "LButton", {490, 570, 66, 36}, "LPic", {485, 570}, &Game::LButtonClick},
-        {'M', "MButton", {575, 570, 66, 36}, "MPic", {575, 571}, &Game::MButtonClick},
-        {'N', "NButton", {660, 570, 66, 36}, "NPic", {661, 570}, &Game::NButtonClick},
-        {'O', "oButton", {750, 570, 66, 36}, "OPic", {750, 570}, &Game::oButtonClick},
-        {'P', "PButton", {840, 570, 66, 31}, "PPic", {840, 570}, &Game::PButtonClick},
-        {'Q', "QButton", {40, 610, 66, 31}, "QPic", {38, 607}, &Game::QButtonClick},
-        {'R', "RButton", {125, 610, 66, 31}, "RPic", {127, 608}, &Game::RButtonClick},
-        {'S', "SButton", {220, 610, 66, 31}, "SPic", {219, 608}, &Game::SButtonClick},
-        {'T', "tButton", {310, 610, 66, 31}, "TPic", {308, 608}, &Game::tButtonClick},
-        {'U', "UButton", {400, 610, 66, 31}, "UPic", {397, 610}, &Game::UButtonClick},
-        {'V', "VButton", {490, 610, 66, 35}, "VPic", {485, 610}, &Game::VButtonClick},
-        {'W', "WButton", {575, 610, 66, 35}, "WPic", {575, 610}, &Game::WButtonClick},
-        {'X', "XButton", {660, 610, 66, 30}, "XPic", {660, 610}, &Game::XButtonClick},
-        {'Y', "YButton", {750, 610, 66, 30}, "YPic", {751, 610}, &Game::YButtonClick},
-        {'Z', "ZButton", {840, 610, 66, 31}, "ZPic", {840, 610}, &Game::ZButtonClick},
-    }};
-    return tiles;
-}
-
 const std::vector<ControlDef>& MainControls()
 {
     static const std::vector<ControlDef> controls = buildMainControls();
@@ -262,6 +241,7 @@ const std::vector<ControlDef>& MainControls()
 
 const std::vector<MenuDef>& MainMenu()
 {
+    const ComponentFlags& start = startFlags();
     static const std::vector<MenuDef> menu{
         // name, caption, checkable, checked at start, handler
         {"File1",
@@ -269,13 +249,13 @@ const std::vector<MenuDef>& MainMenu()
          {{"Exit1", "New Game", false, false, &Game::Exit1Click}, {"Exit2", "Exit", false, false, nullptr}}},
         {"Words1",
          "Words",
-         {{"N10001", "1000+", true, true, &Game::N10001Click},
-          {"N20001", "2000+", true, false, &Game::N20001Click}}},
+         {{"N10001", "1000+", true, start.N10001.Checked, &Game::N10001Click},
+          {"N20001", "2000+", true, start.N20001.Checked, &Game::N20001Click}}},
         {"Hints1",
          "Level",
-         {{"EnableHints1", "Easy (10)", true, true, &Game::EnableHints1Click},
-          {"EnablePictures1", "Normal (8)", true, false, &Game::EnablePictures1Click},
-          {"EnableBoth1", "Hard (6)", true, false, &Game::EnableBoth1Click}}},
+         {{"EnableHints1", "Easy (10)", true, start.EnableHints1.Checked, &Game::EnableHints1Click},
+          {"EnablePictures1", "Normal (8)", true, start.EnablePictures1.Checked, &Game::EnablePictures1Click},
+          {"EnableBoth1", "Hard (6)", true, start.EnableBoth1.Checked, &Game::EnableBoth1Click}}},
         {"Highscore1", "Highscore", {{"Show1", "Show", false, false, &Game::Show1Click}}},
         {"Help1", "Help", {{"About1", "About", false, false, &Game::About1Click}}},
     };
@@ -284,10 +264,12 @@ const std::vector<MenuDef>& MainMenu()
 
 const std::array<TimerDef, 3>& MainTimers()
 {
+    const ComponentFlags& start = startFlags();
     static const std::array<TimerDef, 3> timers{{
-        {"GameOverTimer", 6000, false, &Game::GameOverTimerTimer},
-        {"WinTimer", 2500, false, &Game::WinTimerTimer},
-        {"Timer1", 16000, true, &Game::Timer1Timer},
+        {"GameOverTimer", start.GameOverTimer.Interval, start.GameOverTimer.Enabled,
+         &Game::GameOverTimerTimer},
+        {"WinTimer", start.WinTimer.Interval, start.WinTimer.Enabled, &Game::WinTimerTimer},
+        {"Timer1", start.Timer1.Interval, start.Timer1.Enabled, &Game::Timer1Timer},
     }};
     return timers;
 }

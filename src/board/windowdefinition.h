@@ -3,10 +3,9 @@
 #include "assets/fonts.h"
 #include "board/bevelpanel.h"
 #include "board/imagecontrol.h"
-#include "game/board.h"
+#include "game/componentflags.h"
 
 #include <QColor>
-#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <array>
@@ -72,17 +71,6 @@ struct ControlDef
     GameHandler onClick = nullptr; // click areas and bitmap buttons
 };
 
-// One letter tile: its click area over the backdrop and the used-tile picture beneath it.
-struct TileDef
-{
-    char letter;
-    QString button;
-    QRect buttonBounds;
-    QString picture;
-    QPoint picturePos;
-    GameHandler onClick;
-};
-
 struct MenuItemDef
 {
     QString name;
@@ -114,11 +102,8 @@ struct MediaPlayerDef
     QString display;  // the panel a movie is drawn into; empty for a sound
 };
 
-// The 26 letter tiles A .. Z.
-const std::array<TileDef, kTileCount>& TileTable();
-
-// Every control, in creation order: parents before their children, and among the children of one
-// parent the order that decides which lies above which.
+// Every control, in creation order, with the letter tiles of kTiles: parents before their children, and among
+// the children of one parent the order that decides which lies above which.
 const std::vector<ControlDef>& MainControls();
 
 const std::vector<MenuDef>& MainMenu();

@@ -13,7 +13,8 @@ void Game::Exit1Click()
             m_board.Caption = kCaptions.NewGame[list].toString();
     }
     m_board.Timer1.Enabled = false;
-    // A lost game's offer of the table lapses with it, and its music stays off.
+    // New Game ends the pause after a lost word: its tick would otherwise offer the lost game's score for
+    // the table in the middle of the new game and start the music again.
     m_board.GameOverTimer.Enabled = false;
     m_cues.Stop(Cue::BackSound);
     m_cues.Play(Cue::NewWord);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board.h"
+#include "game/componentflags.h"
 
 #include <array>
 
@@ -9,6 +9,13 @@ namespace zub {
 inline constexpr int kShortestWord = 3;
 inline constexpr int kLongestWord = 13;
 inline constexpr int kParkedLeft = 420; // Left of a letter slot past the end of the word
+
+// Whether a word of this length is on the board: the word start draws only words of 3 to 13 letters, and
+// WordLength stays 0 until the first word start succeeds.
+constexpr bool IsWordLength(int length)
+{
+    return length >= kShortestWord && length <= kLongestWord;
+}
 
 // Where the row of dashes and the thirteen letter slots stand for one word length. The slots are not
 // evenly spaced: each sits over its dash in the board's font.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board.h"
+#include "game/componentflags.h"
 #include "game/cues.h"
 #include "game/gamefiles.h"
 #include "game/gamestate.h"
@@ -27,7 +27,7 @@ public:
     Game(GameFiles files, CuePlayer& cues, RandomSource& random);
 
     const GameState& state() const { return m_state; }
-    const Board& board() const { return m_board; }
+    const ComponentFlags& board() const { return m_board; }
     const HighScoreTable& highScores() const { return m_highScores; }
 
     // Start of play, when the board is first shown: counters, music, centring, pictures, first word and
@@ -85,9 +85,6 @@ public:
     void GameOverTimerTimer();
     void Timer1Timer();
 
-    // Whether ScorePoints beats rank 10 of the high-score table.
-    bool ScoreQualifies() const;
-
 private:
     static constexpr QStringView kHangPos = u"HANGPOS";     // HangmanPic's resources, by stage
     static constexpr QStringView kSwitchPos = u"SWITCHPOS"; // SwitchPosPic's resources, by stage
@@ -118,6 +115,7 @@ private:
     void LoseWord();
 
     // High-score table
+    bool ScoreQualifies() const; // whether ScorePoints beats rank 10
     void LoadHighScores();
     void PlaceHighScore(const QString& name);
     TextLines ReadHighScoreFile() const;
@@ -127,7 +125,7 @@ private:
     CuePlayer& m_cues;
     RandomSource& m_random;
     GameState m_state;
-    Board m_board;
+    ComponentFlags m_board;
     HighScoreTable m_highScores;
     bool m_started = false; // FormActivate has run
 };

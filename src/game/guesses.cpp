@@ -1,4 +1,5 @@
 // A guessed letter: found at every position that holds it, or a wrong letter that moves the gallows on.
+#include "game/dashlayout.h"
 #include "game/game.h"
 #include "game/tiles.h"
 #include "platform/integers.h"
@@ -29,7 +30,9 @@ void Game::LetterClick(char letter)
         AdvanceStage();
         m_cues.Play(Cue::LoseLetter);
     }
-    if (m_state.LettersFound == m_state.WordLength)
+    // Only a drawn word can be won: after a failed first word start WordLength is 0 with the tiles free,
+    // and 0 letters found must not count as a whole word.
+    if (IsWordLength(m_state.WordLength) && m_state.LettersFound == m_state.WordLength)
         WinWord();
 }
 

@@ -73,6 +73,8 @@ void Game::PlaceHighScore(const QString& name)
     }
     const int rank = m_highScores.firstRankBeatenBy(m_state.ScorePoints);
     if (rank != 0) {
+        // The new entry goes in at its rank and the lower ones move down a place, so that no earlier score
+        // is overwritten: only the old rank 10 drops out of the table.
         m_highScores.insert(rank, HighScoreTable::StorableName(name), IntToStr(m_state.ScorePoints));
         for (int moved = rank; moved <= kRankCount; ++moved) {
             lines.setLine(HighScoreTable::NameLine(moved), m_highScores.HSName(moved));

@@ -2,7 +2,7 @@
 
 namespace zub {
 
-int CheckedLevel(const Board& board)
+int CheckedLevel(const ComponentFlags& board)
 {
     int checked = kEasy;
     for (int level = 0; level < int(kLevels.size()); ++level) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board.h"
+#include "game/componentflags.h"
 
 #include <QStringView>
 #include <array>
@@ -10,19 +10,18 @@ namespace zub {
 // A level of play: how many wrong letters a word allows and what a letter is worth.
 struct LevelRule
 {
-    MenuItem Board::*Item;   // the Level menu item whose check mark selects it
-    QStringView MenuCaption; // the item's caption
-    int WrongLettersAllowed; // the next wrong letter loses the word
-    int CounterStart;        // WrongGuessCount at the start of a word
-    int FirstStage;          // HangPos and SwitchPos at the start of a word
-    int LetterPoints;        // points for each revealed position
+    MenuItem ComponentFlags::*Item; // the Level menu item whose check mark selects it
+    int WrongLettersAllowed;        // the next wrong letter loses the word
+    int CounterStart;               // WrongGuessCount at the start of a word
+    int FirstStage;                 // HangPos and SwitchPos at the start of a word
+    int LetterPoints;               // points for each revealed position
 };
 
 // Easy, Normal, Hard, in the order of the Level menu.
 inline constexpr std::array<LevelRule, 3> kLevels{{
-    {&Board::EnableHints1, u"Easy (10)", 10, 0, 1, 100},
-    {&Board::EnablePictures1, u"Normal (8)", 8, 2, 3, 250},
-    {&Board::EnableBoth1, u"Hard (6)", 6, 4, 5, 500},
+    {&ComponentFlags::EnableHints1, 10, 0, 1, 100},
+    {&ComponentFlags::EnablePictures1, 8, 2, 3, 250},
+    {&ComponentFlags::EnableBoth1, 6, 4, 5, 500},
 }};
 
 inline constexpr int kEasy = 0;
@@ -31,6 +30,6 @@ inline constexpr int kHard = 2;
 
 // The index in kLevels of the checked level. The items are read in menu order and a later check mark
 // wins, as the game start reads them; exactly one is checked in play.
-int CheckedLevel(const Board& board);
+int CheckedLevel(const ComponentFlags& board);
 
 } // namespace zub

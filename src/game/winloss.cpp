@@ -15,7 +15,7 @@ void Game::WinWord()
 
 void Game::LoseWord()
 {
-    if (m_state.WordLength >= kShortestWord && m_state.WordLength <= kLongestWord) {
+    if (IsWordLength(m_state.WordLength)) {
         for (int n = 0; n < m_state.WordLength; ++n)
             m_board.Letter[n].Visible = true;
     }

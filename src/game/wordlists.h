@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board.h"
+#include "game/componentflags.h"
 #include "game/gamefiles.h"
 
 #include <QStringView>
@@ -11,15 +11,14 @@ namespace zub {
 // A word list the Words menu can choose.
 struct WordListChoice
 {
-    MenuItem Board::*Item;    // the Words menu item whose check mark selects it
-    QStringView MenuCaption;  // the item's caption
-    QString GameFiles::*File; // the list it reads
+    MenuItem ComponentFlags::*Item; // the Words menu item whose check mark selects it
+    QString GameFiles::*File;       // the list it reads
 };
 
 // "1000+" reads the list with the 2 in its file name, "2000+" the other one.
 inline constexpr std::array<WordListChoice, 2> kWordLists{{
-    {&Board::N10001, u"1000+", &GameFiles::Words1000},
-    {&Board::N20001, u"2000+", &GameFiles::Words2000},
+    {&ComponentFlags::N10001, &GameFiles::Words1000},
+    {&ComponentFlags::N20001, &GameFiles::Words2000},
 }};
 
 } // namespace zub

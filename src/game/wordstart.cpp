@@ -26,7 +26,7 @@ int WordCountOf(const TextLines& list, const QString& file)
 // word on the board, or a position no tile can find, so the list is reported as broken instead.
 void CheckWord(const QString& word, int index, const QString& file)
 {
-    bool capitals = word.size() >= kShortestWord && word.size() <= kLongestWord;
+    bool capitals = IsWordLength(int(word.size()));
     for (QChar c : word)
         capitals = capitals && c >= u'A' && c <= u'Z';
     if (!capitals)
@@ -42,9 +42,11 @@ void CheckWord(const QString& word, int index, const QString& file)
 
 void Game::FormActivate(int clientWidth, int clientHeight)
 {
+    // The game starts at the first activation only: the board is activated again whenever the player comes
+    // back to it from another window, and that must not throw away the word in play. Marked first, so that
+    // a step that fails does not run the game start again at every activation.
     if (m_started)
         return;
-    // Marked first: a step that fails must not run the game start again at every activation.
     m_started = true;
     m_state.WrongGuessCount = 0;
     m_state.HangPos = 1;
@@ -99,7 +101,7 @@ void Game::DrawNewWord()
 void Game::LayOutDashes()
 {
     const int length = m_state.WordLength;
-    if (length < kShortestWord || length > kLongestWord)
+    if (!IsWordLength(length))
         return;
     const DashLayout& layout = kDashLayouts[length - kShortestWord];
     m_board.Dashes.Caption = QStringLiteral("_ ").repeated(length).chopped(1);

@@ -12,9 +12,4 @@ unsigned ClockSeed()
     return unsigned(ticks ^ (ticks >> 32));
 }
 
-void SeedFromClock(RandomSource& random)
-{
-    random.seed(ClockSeed());
-}
-
 } // namespace zub

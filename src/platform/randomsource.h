@@ -18,7 +18,4 @@ public:
 // A seed taken from the clock, different from one run to the next.
 unsigned ClockSeed();
 
-// Seeds the source from the clock.
-void SeedFromClock(RandomSource& random);
-
 } // namespace zub

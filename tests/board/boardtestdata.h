@@ -13,6 +13,7 @@ class BoardTestData
 public:
     explicit BoardTestData(const QString& word = QStringLiteral("BOARD"));
 
+    QString folder() const { return m_dir.path(); }
     zub::DataPaths paths() const { return zub::DataPaths(m_dir.path()); }
     QString highScoreFile() const { return m_dir.filePath(QStringLiteral("player/hang.zub")); }
 

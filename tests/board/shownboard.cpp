@@ -9,7 +9,7 @@
 
 ShownBoard::ShownBoard(const QString& word) : m_data(word)
 {
-    qputenv("XDG_DATA_HOME", m_data.paths().dataDir().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", m_data.folder().toLocal8Bit());
     m_window = std::make_unique<zub::TMain>(m_data.paths(), m_data.highScoreFile());
     m_window->setErrorReporter([this](const QString& message) { m_errors << message; });
     m_window->show();
@@ -23,7 +23,7 @@ ShownBoard::ShownBoard(const QString& word) : m_data(word)
 
 ShownBoard::~ShownBoard() = default;
 
-const zub::Board& ShownBoard::board() const
+const zub::ComponentFlags& ShownBoard::board() const
 {
     return m_window->game().board();
 }

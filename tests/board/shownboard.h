@@ -18,7 +18,7 @@ public:
 
     const BoardTestData& data() const { return m_data; }
     zub::TMain& window() const { return *m_window; }
-    const zub::Board& board() const;
+    const zub::ComponentFlags& board() const;
     const QStringList& errors() const { return m_errors; }
 
     // The named control, menu item or timer; a name the board lacks ends the test.

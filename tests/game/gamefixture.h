@@ -1,12 +1,12 @@
 #pragma once
 
 // The shared fixture of the rule tests: word lists and a high-score file written into a temporary folder,
-// a cue player that records every call, and a random source with a fixed seed. The file helpers are the
-// robustness tests' own.
+// a cue player that records every call, and a random source with a fixed seed. The file helpers are
+// shared with the robustness tests.
 
-#include "../robustness/robustnessfixture.h"
 #include "game/game.h"
 #include "platform/seededrandom.h"
+#include "testfiles.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -16,23 +16,12 @@
 
 namespace zub::test {
 
+// In the order of the Cue enumeration.
 inline QString CueName(Cue cue)
 {
-    switch (cue) {
-    case Cue::GameOverMovie:
-        return QStringLiteral("GameOverMovie");
-    case Cue::WinSound:
-        return QStringLiteral("WinSound");
-    case Cue::LoseLetter:
-        return QStringLiteral("LoseLetter");
-    case Cue::BackSound:
-        return QStringLiteral("BackSound");
-    case Cue::NewWord:
-        return QStringLiteral("NewWord");
-    case Cue::MediaWin:
-        return QStringLiteral("MediaWin");
-    }
-    return {};
+    static const QStringList names{"GameOverMovie", "WinSound", "LoseLetter",
+                                   "BackSound",     "NewWord",  "MediaWin"};
+    return names.value(int(cue));
 }
 
 // Records every Play and Stop in order, as "Play WinSound" or "Stop BackSound".
@@ -89,7 +78,7 @@ public:
     }
 
     const GameState& state() const { return game->state(); }
-    const Board& board() const { return game->board(); }
+    const ComponentFlags& board() const { return game->board(); }
     const HighScoreTable& highScores() const { return game->highScores(); }
 
     void start() { game->FormActivate(1024, 680); }
@@ -159,7 +148,7 @@ public:
 inline QString Snapshot(const Game& game)
 {
     const GameState& s = game.state();
-    const Board& b = game.board();
+    const ComponentFlags& b = game.board();
     QStringList parts;
     for (int n : {s.ScorePoints, s.LetterPoints, s.WrongGuessCount, s.HangPos, s.SwitchPos, s.LettersFound,
                   s.WordLength, b.BackPanel.Left, b.BackPanel.Top, b.Dashes.Left})

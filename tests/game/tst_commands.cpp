@@ -58,22 +58,24 @@ private Q_SLOTS:
     void levelChosenOncePerGame_data()
     {
         QTest::addColumn<int>("level");
-        QTest::newRow("Easy") << kEasy;
-        QTest::newRow("Normal") << kNormal;
-        QTest::newRow("Hard") << kHard;
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("counter"); // WrongGuessCount, and one stage less than the pictures
+        QTest::newRow("Easy") << kEasy << 100 << 0;
+        QTest::newRow("Normal") << kNormal << 250 << 2;
+        QTest::newRow("Hard") << kHard << 500 << 4;
     }
     void levelChosenOncePerGame()
     {
         QFETCH(int, level);
+        QFETCH(int, points);
+        QFETCH(int, counter);
         GameFixture f;
         f.start();
         f.game->Exit1Click();
         (f.game.get()->*kCommands.value(QTest::currentDataTag()))();
-        const LevelRule& rule = kLevels[level];
-        QCOMPARE(f.state().LetterPoints, rule.LetterPoints);
-        QCOMPARE(f.state().WrongGuessCount, 10 - rule.WrongLettersAllowed);
-        QCOMPARE(f.board().HangmanPic.ResourceName,
-                 QStringLiteral("HANGPOS%1").arg(11 - rule.WrongLettersAllowed));
+        QCOMPARE(f.state().LetterPoints, points);
+        QCOMPARE(f.state().WrongGuessCount, counter);
+        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS%1").arg(counter + 1));
         QVERIFY(!f.board().Hints1.Enabled);
         QCOMPARE(f.board().EnableHints1.Checked, level == kEasy);
         QCOMPARE(f.board().EnablePictures1.Checked, level == kNormal);

@@ -30,15 +30,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("level");
         QTest::addColumn<int>("allowed");
         QTest::addColumn<int>("firstStage");
-        QTest::newRow("Easy") << kEasy << 10 << 1;
-        QTest::newRow("Normal") << kNormal << 8 << 3;
-        QTest::newRow("Hard") << kHard << 6 << 5;
+        QTest::addColumn<int>("points");
+        QTest::newRow("Easy") << kEasy << 10 << 1 << 100;
+        QTest::newRow("Normal") << kNormal << 8 << 3 << 250;
+        QTest::newRow("Hard") << kHard << 6 << 5 << 500;
     }
     void wrongLettersUpToTheLevelsLimit()
     {
         QFETCH(int, level);
         QFETCH(int, allowed);
         QFETCH(int, firstStage);
+        QFETCH(int, points);
         GameFixture f({"CAT"});
         f.start();
         ChooseLevel(*f.game, level);
@@ -63,7 +65,7 @@ private Q_SLOTS:
         for (const Tile& tile : f.board().Tiles)
             QVERIFY(!tile.Button.Enabled && tile.Pic.Visible);
         QCOMPARE(f.state().LettersFound, 1);
-        QCOMPARE(f.state().ScorePoints, kLevels[level].LetterPoints);
+        QCOMPARE(f.state().ScorePoints, points);
     }
 
     // A letter scores at every position that holds it; the guess that reveals the last hidden position
@@ -74,10 +76,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("guesses");
         QTest::addColumn<QList<int>>("found");
-        QTest::newRow("Normal, L twice") << "LEVEL" << kNormal << "LEV" << QList<int>{2, 4, 5};
-        QTest::newRow("Easy, three A") << "BANANA" << kEasy << "ANB" << QList<int>{3, 5, 6};
-        QTest::newRow("Hard, I twice") << "IRIS" << kHard << "ISR" << QList<int>{2, 3, 4};
-        QTest::newRow("with misses") << "CAT" << kEasy << "QCXYZAT" << QList<int>{0, 1, 1, 1, 1, 2, 3};
+        QTest::addColumn<int>("points"); // a letter's worth at the level
+        QTest::newRow("Normal, L twice") << "LEVEL" << kNormal << "LEV" << QList<int>{2, 4, 5} << 250;
+        QTest::newRow("Easy, three A") << "BANANA" << kEasy << "ANB" << QList<int>{3, 5, 6} << 100;
+        QTest::newRow("Hard, I twice") << "IRIS" << kHard << "ISR" << QList<int>{2, 3, 4} << 500;
+        QTest::newRow("with misses") << "CAT" << kEasy << "QCXYZAT" << QList<int>{0, 1, 1, 1, 1, 2, 3} << 100;
     }
     void lettersScorePerPositionUntilTheWin()
     {
@@ -85,10 +88,10 @@ private Q_SLOTS:
         QFETCH(int, level);
         QFETCH(QString, guesses);
         QFETCH(QList<int>, found);
+        QFETCH(int, points);
         GameFixture f({word});
         f.start();
         ChooseLevel(*f.game, level);
-        const int points = kLevels[level].LetterPoints;
         for (int i = 0; i < guesses.size(); ++i) {
             QVERIFY(!f.board().WellDonePanel.Visible);
             f.guess(guesses.mid(i, 1));

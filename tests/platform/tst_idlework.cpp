@@ -7,7 +7,7 @@
 #include <QTest>
 #include <memory>
 
-class TestIdleWork : public QObject
+class IdleWorkTest : public QObject
 {
     Q_OBJECT
 
@@ -17,7 +17,7 @@ private Q_SLOTS:
     void workAddedByWorkRunsAfterIt();
 };
 
-void TestIdleWork::runsInOrderOnePiecePerTurn()
+void IdleWorkTest::runsInOrderOnePiecePerTurn()
 {
     QObject context;
     QStringList ran;
@@ -30,7 +30,7 @@ void TestIdleWork::runsInOrderOnePiecePerTurn()
     QTRY_COMPARE(ran, (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
 }
 
-void TestIdleWork::dropsWorkWhoseContextIsGone()
+void IdleWorkTest::dropsWorkWhoseContextIsGone()
 {
     QObject kept;
     auto gone = std::make_unique<QObject>();
@@ -42,7 +42,7 @@ void TestIdleWork::dropsWorkWhoseContextIsGone()
     QTRY_COMPARE(ran, QStringList{QStringLiteral("kept")});
 }
 
-void TestIdleWork::workAddedByWorkRunsAfterIt()
+void IdleWorkTest::workAddedByWorkRunsAfterIt()
 {
     QObject context;
     QStringList ran;
@@ -53,5 +53,5 @@ void TestIdleWork::workAddedByWorkRunsAfterIt()
     QTRY_COMPARE(ran, (QStringList{QStringLiteral("outer"), QStringLiteral("inner")}));
 }
 
-QTEST_GUILESS_MAIN(TestIdleWork)
+QTEST_GUILESS_MAIN(IdleWorkTest)
 #include "tst_idlework.moc"

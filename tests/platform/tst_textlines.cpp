@@ -1,39 +1,10 @@
-#include "platform/error.h"
 #include "platform/textlines.h"
+#include "testfiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
-using zub::Error;
 using zub::TextLines;
-
-namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-template <typename F> QString ErrorOf(F&& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    return {};
-}
-
-} // namespace
+using namespace zub::test;
 
 class TextLinesTest : public QObject
 {

@@ -5,7 +5,7 @@
 // named in the output: they stay until someone removes them.
 //
 // ZUB_CRASH_KILLS sets the number of kills (200 by default; 1000 or more for a long run).
-#include "robustnessfixture.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QProcess>

@@ -3,7 +3,7 @@
 // keeping its bytes, every line ending CR LF - or stops with an error naming the file and leaves it as
 // it was. The installed template is never written.
 #include "game/game.h"
-#include "robustnessfixture.h"
+#include "testfiles.h"
 
 #include <QByteArrayList>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 // file is never changed.
 #include "platform/media/mediaplayer.h"
 #include "platform/media/soundcue.h"
-#include "robustnessfixture.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 #include "assets/dibimage.h"
 #include "assets/jpegdecoder.h"
 #include "assets/storedpictures.h"
-#include "robustnessfixture.h"
+#include "testfiles.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -1,7 +1,7 @@
 // Broken word lists: the game start either draws a word the tiles can finish or stops with a short error
 // that names the list; the list is never changed, and after the list is mended New Game plays on.
 #include "game/game.h"
-#include "robustnessfixture.h"
+#include "testfiles.h"
 
 #include <QTemporaryDir>
 

@@ -58,9 +58,9 @@ void addBoardPictures(QList<ArtFile>& files)
     // The same board with every letter used and New Word locked: each used-tile picture and the
     // locked New Word picture is cut from it at the place it is shown.
     const QImage used = PaintBoard(kUsedLetterWhite, kNewWordGrey);
-    for (const LetterTile& tile : LetterTiles()) {
-        files.append({QStringLiteral("%1Pic.bmp").arg(QLatin1Char(tile.letter)),
-                      EncodeBmp24(used.copy(OnBackdrop(tile.usedPictureRect())))});
+    for (const TileRule& tile : kTiles) {
+        files.append({tile.Pic.toString() + QStringLiteral(".bmp"),
+                      EncodeBmp24(used.copy(OnBackdrop(tile.PicArea())))});
     }
     files.append({QStringLiteral("NewWordPic.bmp"), EncodeBmp24(used.copy(OnBackdrop(kNewWordPicture)))});
 }

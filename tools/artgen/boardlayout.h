@@ -1,9 +1,10 @@
 #pragma once
 
+#include "game/tiles.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <array>
 
 namespace zub::artgen {
 
@@ -14,19 +15,10 @@ namespace zub::artgen {
 
 inline constexpr QPoint kBackdropOrigin(5, 5);
 inline constexpr QSize kBackdropSize(950, 650);
-inline constexpr QSize kUsedTileSize(75, 36);
 
-struct LetterTile
-{
-    char letter;
-    QRect clickArea;    // the invisible area that takes the click
-    QPoint usedPicture; // top-left of the used-tile picture, kUsedTileSize in size
-
-    QRect usedPictureRect() const { return {usedPicture, kUsedTileSize}; }
-};
-
-// The 26 tiles in alphabetical order.
-const std::array<LetterTile, 26>& LetterTiles();
+// The letter tiles are the game's own table, zub::kTiles: the backdrop paints each under its click area.
+using zub::kTiles;
+using zub::TileRule;
 
 inline constexpr QRect kNewWordPicture(300, 515, 348, 53);
 inline constexpr QRect kNewWordClick(305, 520, 336, 41);

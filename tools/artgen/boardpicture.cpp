@@ -148,9 +148,9 @@ QImage PaintBoard(const QColor& letterInk, const QColor& newWordInk)
     paintGameBoard(painter);
     paintMeterBoard(painter);
     paintShelf(painter);
-    for (const LetterTile& tile : LetterTiles()) {
+    for (const TileRule& tile : kTiles) {
         PaintTile(painter, TileBody(tile));
-        PaintTileLetter(painter, TileBody(tile), tile.letter, letterInk);
+        PaintTileLetter(painter, TileBody(tile), tile.Letter, letterInk);
     }
     PaintNewWordButton(painter, OnBackdrop(kNewWordPicture), newWordInk);
     return picture;

@@ -45,9 +45,9 @@ void paintRaisedFace(QPainter& painter, const QRectF& body, qreal corner, const 
 
 } // namespace
 
-QRectF TileBody(const LetterTile& tile)
+QRectF TileBody(const TileRule& tile)
 {
-    const QRect click = OnBackdrop(tile.clickArea);
+    const QRect click = OnBackdrop(tile.ButtonArea);
     const qreal centreX = qRound(click.left() + click.width() / 2.0);
     const qreal centreY = click.top() + 15;
     return {centreX - kTileWidth / 2, centreY - kTileHeight / 2, kTileWidth, kTileHeight};

@@ -12,7 +12,7 @@ namespace zub::artgen {
 
 // The tile's body in backdrop pixels: one size for all, centred on the tile's click area, so the rows
 // stand straight even where the used-tile pictures sit a pixel or two apart.
-QRectF TileBody(const LetterTile& tile);
+QRectF TileBody(const TileRule& tile);
 
 // A blank tile with its shadow on the shelf.
 void PaintTile(QPainter& painter, const QRectF& body);

@@ -54,7 +54,7 @@ QImage boardPreview(const QList<ArtFile>& files)
     PrepareArtPainter(painter);
     painter.drawImage(kBackdropOrigin, decoded(files, QStringLiteral("backdrop.jpg")));
     for (const char letter : {'A', 'E', 'G', 'O', 'S', 'T', 'Z'}) {
-        painter.drawImage(LetterTiles()[letter - 'A'].usedPicture,
+        painter.drawImage(kTiles[letter - 'A'].PicPos,
                           decoded(files, QStringLiteral("%1Pic.bmp").arg(QLatin1Char(letter))));
     }
     painter.drawImage(kNewWordPicture.topLeft(), decoded(files, QStringLiteral("NewWordPic.bmp")));

@@ -12,4 +12,4 @@ for dictionary in /usr/share/dict/american-english /usr/share/dict/american-engl
 done
 
 python3 "$here/wordlists.py" "$@"
-PYTHONDONTWRITEBYTECODE=1 python3 "$here/test_wordlists.py"
+PYTHONDONTWRITEBYTECODE=1 python3 "$here/tst_wordlists.py"

@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <memory>
 
-class TestBoardPlay : public QObject
+class BoardPlayTest : public QObject
 {
     Q_OBJECT
 
@@ -40,17 +40,17 @@ private:
     std::unique_ptr<ShownBoard> m_board;
 };
 
-void TestBoardPlay::init()
+void BoardPlayTest::init()
 {
     m_board = std::make_unique<ShownBoard>();
 }
 
-void TestBoardPlay::cleanup()
+void BoardPlayTest::cleanup()
 {
     m_board.reset();
 }
 
-void TestBoardPlay::showingTheBoardStartsPlay()
+void BoardPlayTest::showingTheBoardStartsPlay()
 {
     const QWidget* client = m_board->window().centralWidget();
     QCOMPARE(m_board->find(QStringLiteral("BackPanel"))->pos(),
@@ -79,7 +79,7 @@ void TestBoardPlay::showingTheBoardStartsPlay()
     QVERIFY(m_board->errors().isEmpty());
 }
 
-void TestBoardPlay::tilesPlayAWordToItsWin()
+void BoardPlayTest::tilesPlayAWordToItsWin()
 {
     const QStringList guesses{"BButton", "oButton", "AButton", "RButton", "DButton"};
     for (int n = 1; n <= 5; ++n) {
@@ -111,7 +111,7 @@ void TestBoardPlay::tilesPlayAWordToItsWin()
     QVERIFY(m_board->errors().isEmpty());
 }
 
-void TestBoardPlay::tilesPlayAWordToItsLossAndTheNameEntry()
+void BoardPlayTest::tilesPlayAWordToItsLossAndTheNameEntry()
 {
     m_board->click(QStringLiteral("BButton"));
     m_board->click(QStringLiteral("oButton")); // 200 points: better than rank 10
@@ -160,7 +160,7 @@ void TestBoardPlay::tilesPlayAWordToItsLossAndTheNameEntry()
     QVERIFY(m_board->errors().isEmpty());
 }
 
-void TestBoardPlay::usedLockedAndHalfClickedControlsDoNothing()
+void BoardPlayTest::usedLockedAndHalfClickedControlsDoNothing()
 {
     m_board->click(QStringLiteral("BButton"));
     QCOMPARE(label(QStringLiteral("ScorePointsLabel")), QStringLiteral("100"));
@@ -181,7 +181,7 @@ void TestBoardPlay::usedLockedAndHalfClickedControlsDoNothing()
     QVERIFY(m_board->errors().isEmpty());
 }
 
-void TestBoardPlay::menusSetCaptionsAndCheckMarks_data()
+void BoardPlayTest::menusSetCaptionsAndCheckMarks_data()
 {
     QTest::addColumn<QStringList>("choices");
     QTest::addColumn<QString>("caption");
@@ -205,7 +205,7 @@ void TestBoardPlay::menusSetCaptionsAndCheckMarks_data()
                           << QStringList{"N10001", "EnableBoth1"} << 5;
 }
 
-void TestBoardPlay::menusSetCaptionsAndCheckMarks()
+void BoardPlayTest::menusSetCaptionsAndCheckMarks()
 {
     QFETCH(QStringList, choices);
     QFETCH(QString, caption);
@@ -226,7 +226,7 @@ void TestBoardPlay::menusSetCaptionsAndCheckMarks()
     QVERIFY(m_board->errors().isEmpty());
 }
 
-void TestBoardPlay::panelsOpenFromTheMenuAndCloseWithEnter()
+void BoardPlayTest::panelsOpenFromTheMenuAndCloseWithEnter()
 {
     m_board->choose(QStringLiteral("Show1"));
     QVERIFY(shown(QStringLiteral("GameOverPanel")));
@@ -247,7 +247,7 @@ void TestBoardPlay::panelsOpenFromTheMenuAndCloseWithEnter()
     QVERIFY(m_board->errors().isEmpty());
 }
 
-void TestBoardPlay::handlerErrorIsReportedAndTheBoardStillShown()
+void BoardPlayTest::handlerErrorIsReportedAndTheBoardStillShown()
 {
     m_board->click(QStringLiteral("BButton"));
     m_board->data().write(QStringLiteral("datalst2.zub"), "many\r\nBOARD\r\n");
@@ -269,5 +269,5 @@ void TestBoardPlay::handlerErrorIsReportedAndTheBoardStillShown()
     QCOMPARE(m_board->errors().size(), 1);
 }
 
-QTEST_MAIN(TestBoardPlay)
-#include "test_boardplay.moc"
+QTEST_MAIN(BoardPlayTest)
+#include "tst_boardplay.moc"

@@ -56,7 +56,7 @@ int RunLoopWith(const std::function<void()>& action)
 
 } // namespace
 
-class TestApplication : public QObject
+class ApplicationTest : public QObject
 {
     Q_OBJECT
 
@@ -74,18 +74,18 @@ private:
     QStringList m_errors;
 };
 
-void TestApplication::init()
+void ApplicationTest::init()
 {
     m_errors.clear();
     App().setErrorReporter([this](const QString& message) { m_errors << message; });
 }
 
-void TestApplication::cleanup()
+void ApplicationTest::cleanup()
 {
     App().DestroyForms();
 }
 
-void TestApplication::handlerErrorIsShownAndTheGameGoesOn_data()
+void ApplicationTest::handlerErrorIsShownAndTheGameGoesOn_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("shown");
@@ -97,7 +97,7 @@ void TestApplication::handlerErrorIsShownAndTheGameGoesOn_data()
 }
 
 // An error inside an event handler is shown once, in the error box, and the next event is handled.
-void TestApplication::handlerErrorIsShownAndTheGameGoesOn()
+void ApplicationTest::handlerErrorIsShownAndTheGameGoesOn()
 {
     QFETCH(int, kind);
     QFETCH(QString, shown);
@@ -119,7 +119,7 @@ void TestApplication::handlerErrorIsShownAndTheGameGoesOn()
 }
 
 // Closing the intro, the main window of the loop, ends the game.
-void TestApplication::closingTheMainWindowEndsTheLoop()
+void ApplicationTest::closingTheMainWindowEndsTheLoop()
 {
     const zub::DataPaths data(QStringLiteral(ZUB_SOURCE_DATA_DIR));
     auto& intro = App().CreateForm<zub::TSplashScreen>(data);
@@ -130,7 +130,7 @@ void TestApplication::closingTheMainWindowEndsTheLoop()
 
 // The intro hides when it hands over; the loop goes on with the board, also when a window other than
 // the main one is closed, until Terminate.
-void TestApplication::hidingTheIntroKeepsTheLoopRunning()
+void ApplicationTest::hidingTheIntroKeepsTheLoopRunning()
 {
     const zub::DataPaths data(QStringLiteral(ZUB_SOURCE_DATA_DIR));
     auto& intro = App().CreateForm<zub::TSplashScreen>(data);
@@ -153,7 +153,7 @@ void TestApplication::hidingTheIntroKeepsTheLoopRunning()
 }
 
 // Terminate ends the game also while a nested loop runs, as it does while an error box is open.
-void TestApplication::terminateEndsTheLoopAlsoFromAnOpenErrorBox()
+void ApplicationTest::terminateEndsTheLoopAlsoFromAnOpenErrorBox()
 {
     const zub::DataPaths data(QStringLiteral(ZUB_SOURCE_DATA_DIR));
     App().CreateForm<zub::TSplashScreen>(data);
@@ -175,8 +175,8 @@ int main(int argc, char* argv[])
 {
     Application application(argc, argv);
     application.Initialize();
-    TestApplication test;
+    ApplicationTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_application.moc"
+#include "tst_application.moc"

@@ -65,7 +65,7 @@ struct Tile
     Picture Pic;      // APic .. ZPic
 };
 
-struct Board
+struct ComponentFlags
 {
     QString Caption = kCaptions.Start.toString();
 

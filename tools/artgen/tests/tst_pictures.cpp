@@ -68,12 +68,12 @@ private Q_SLOTS:
     void usedTileChangesOnlyItsLetter()
     {
         QFETCH(int, index);
-        const LetterTile& tile = LetterTiles()[index];
-        const QRect picture = OnBackdrop(tile.usedPictureRect());
+        const TileRule& tile = kTiles[index];
+        const QRect picture = OnBackdrop(tile.PicArea());
         const QRect letter = differenceBox(m_red, m_white, picture);
         QVERIFY2(letter.isValid(), "the letter does not change colour");
         QVERIFY2(picture.adjusted(1, 1, -1, -1).contains(letter), "the letter runs to the picture's edge");
-        QVERIFY2(OnBackdrop(tile.clickArea).contains(letter), "the letter reaches outside its click area");
+        QVERIFY2(OnBackdrop(tile.ButtonArea).contains(letter), "the letter reaches outside its click area");
     }
 
     // Outside the tiles the two boards are the same, pixel for pixel.
@@ -81,9 +81,8 @@ private Q_SLOTS:
     {
         QImage masked = m_white.copy();
         QPainter painter(&masked);
-        for (const LetterTile& tile : LetterTiles()) {
-            painter.drawImage(OnBackdrop(tile.usedPictureRect()).topLeft(),
-                              m_red.copy(OnBackdrop(tile.usedPictureRect())));
+        for (const TileRule& tile : kTiles) {
+            painter.drawImage(OnBackdrop(tile.PicArea()).topLeft(), m_red.copy(OnBackdrop(tile.PicArea())));
         }
         painter.end();
         QCOMPARE(differingPixels(masked, m_red), 0);
@@ -107,37 +106,6 @@ private Q_SLOTS:
         }
     }
 
-    void stagePicturesHaveTheirImagesSize()
-    {
-        QCOMPARE(PaintGallows(1).size(), OnBackdrop(kHangmanPicture).size());
-        QCOMPARE(PaintSwitch(11).size(), OnBackdrop(kSwitchPicture).size());
-    }
-
-    // The lever swings from the far left through upright to the far right.
-    void leverSwingsFromLeftToRight_data()
-    {
-        QTest::addColumn<int>("stage");
-        QTest::addColumn<qreal>("angle");
-        QTest::newRow("first") << 1 << 180.0;
-        QTest::newRow("upright") << 6 << 90.0;
-        QTest::newRow("last") << 11 << 0.0;
-    }
-
-    void leverSwingsFromLeftToRight()
-    {
-        QFETCH(int, stage);
-        QFETCH(qreal, angle);
-        QCOMPARE(LeverAngle(stage), angle);
-    }
-
-    void stagesOutsideTheSeriesAreRefused()
-    {
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintGallows(0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintGallows(12));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintSwitch(0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PaintSwitch(12));
-    }
-
 private:
     QImage m_red;    // letters not yet guessed, New Word open
     QImage m_white;  // every letter used
@@ -145,4 +113,4 @@ private:
 };
 
 QTEST_MAIN(PicturesTest)
-#include "test_pictures.moc"
+#include "tst_pictures.moc"

@@ -50,13 +50,6 @@ private Q_SLOTS:
         QVERIFY(Loudness(sound, sound.duration() - 0.005, sound.duration()) < 0.01);
     }
 
-    void soundsAreTheSameEveryTime()
-    {
-        QCOMPARE(WrongLetterSound().samples(), WrongLetterSound().samples());
-        QCOMPARE(NewWordSound().samples(), NewWordSound().samples());
-        QCOMPARE(BackgroundMusic().samples(), BackgroundMusic().samples());
-    }
-
     // Background music plays throughout, without gaps, until it eases out for the next start.
     void backgroundMusicHasNoGaps()
     {
@@ -90,4 +83,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(SoundsTest)
-#include "sounds_test.moc"
+#include "tst_sounds.moc"

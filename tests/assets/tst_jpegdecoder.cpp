@@ -54,7 +54,7 @@ bool near(QRgb actual, const QColor& expected)
 
 } // namespace
 
-class TestJpegDecoder : public QObject
+class JpegDecoderTest : public QObject
 {
     Q_OBJECT
 
@@ -123,5 +123,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestJpegDecoder)
-#include "test_jpegdecoder.moc"
+QTEST_GUILESS_MAIN(JpegDecoderTest)
+#include "tst_jpegdecoder.moc"

@@ -53,7 +53,7 @@ QByteArray makeDib(int width, int height, int trailing = 0)
 
 } // namespace
 
-class TestDibImage : public QObject
+class DibImageTest : public QObject
 {
     Q_OBJECT
 
@@ -91,5 +91,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDibImage)
-#include "test_dibimage.moc"
+QTEST_GUILESS_MAIN(DibImageTest)
+#include "tst_dibimage.moc"

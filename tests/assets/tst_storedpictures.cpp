@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-class TestStoredPictures : public QObject
+class StoredPicturesTest : public QObject
 {
     Q_OBJECT
 
@@ -91,5 +91,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestStoredPictures)
-#include "test_storedpictures.moc"
+QTEST_MAIN(StoredPicturesTest)
+#include "tst_storedpictures.moc"

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QTest>
 
-class TestDataPaths : public QObject
+class DataPathsTest : public QObject
 {
     Q_OBJECT
 
@@ -72,5 +72,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDataPaths)
-#include "test_datapaths.moc"
+QTEST_GUILESS_MAIN(DataPathsTest)
+#include "tst_datapaths.moc"

@@ -30,7 +30,7 @@ int countPixels(const QImage& image, const QRect& area, bool (*matches)(QRgb))
 
 } // namespace
 
-class TestBoardPicture : public QObject
+class BoardPictureTest : public QObject
 {
     Q_OBJECT
 
@@ -47,17 +47,17 @@ private:
     std::unique_ptr<ShownBoard> m_board;
 };
 
-void TestBoardPicture::init()
+void BoardPictureTest::init()
 {
     m_board = std::make_unique<ShownBoard>();
 }
 
-void TestBoardPicture::cleanup()
+void BoardPictureTest::cleanup()
 {
     m_board.reset();
 }
 
-void TestBoardPicture::backdropFillsItsPlaceAtItsOwnSize()
+void BoardPictureTest::backdropFillsItsPlaceAtItsOwnSize()
 {
     const QImage backdrop =
         zub::StoredPicture(QStringLiteral("Backdrop")).convertToFormat(QImage::Format_RGB32);
@@ -74,7 +74,7 @@ void TestBoardPicture::backdropFillsItsPlaceAtItsOwnSize()
     QVERIFY(!isWhite(board.pixel(959, 659)));
 }
 
-void TestBoardPicture::usedTileShowsItsLetterInWhite_data()
+void BoardPictureTest::usedTileShowsItsLetterInWhite_data()
 {
     QTest::addColumn<QString>("tile");
     QTest::addColumn<QRect>("picture"); // where the used-tile picture lies on BackPanel
@@ -84,7 +84,7 @@ void TestBoardPicture::usedTileShowsItsLetterInWhite_data()
     QTest::newRow("Z, last row") << "ZButton" << QRect(840, 610, 75, 36);
 }
 
-void TestBoardPicture::usedTileShowsItsLetterInWhite()
+void BoardPictureTest::usedTileShowsItsLetterInWhite()
 {
     QFETCH(QString, tile);
     QFETCH(QRect, picture);
@@ -107,5 +107,5 @@ void TestBoardPicture::usedTileShowsItsLetterInWhite()
     QVERIFY2(whiteAfter > whiteBefore + redBefore / 2, qPrintable(counts));
 }
 
-QTEST_MAIN(TestBoardPicture)
-#include "test_boardpicture.moc"
+QTEST_MAIN(BoardPictureTest)
+#include "tst_boardpicture.moc"

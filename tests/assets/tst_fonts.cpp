@@ -6,7 +6,7 @@
 #include <QFontInfo>
 #include <QTest>
 
-class TestFonts : public QObject
+class FontsTest : public QObject
 {
     Q_OBJECT
 
@@ -71,5 +71,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFonts)
-#include "test_fonts.moc"
+QTEST_MAIN(FontsTest)
+#include "tst_fonts.moc"

@@ -15,7 +15,7 @@
 
 using zub::MediaPlayer;
 
-class TestMediaPlayer : public QObject
+class MediaPlayerTest : public QObject
 {
     Q_OBJECT
 
@@ -31,7 +31,7 @@ private:
 };
 
 // A folder where a media file belongs is refused by name when it is opened.
-void TestMediaPlayer::openRefusesAFolder()
+void MediaPlayerTest::openRefusesAFolder()
 {
     const QString path = m_dir.filePath(QStringLiteral("Intro"));
     QDir(m_dir.path()).mkdir(QStringLiteral("Intro"));
@@ -47,7 +47,7 @@ void TestMediaPlayer::openRefusesAFolder()
     QVERIFY(!player.isOpen());
 }
 
-void TestMediaPlayer::startsOfOneMomentAreSpreadAndStopDropsThose_data()
+void MediaPlayerTest::startsOfOneMomentAreSpreadAndStopDropsThose_data()
 {
     QTest::addColumn<bool>("restart");
     QTest::addColumn<bool>("stop");
@@ -59,7 +59,7 @@ void TestMediaPlayer::startsOfOneMomentAreSpreadAndStopDropsThose_data()
 
 // Three Plays in one handler, as for a letter at three places: the first starts at once, the others
 // SoundCue::kStaggerMs apart, unless Stop comes first; the music starts at every Play.
-void TestMediaPlayer::startsOfOneMomentAreSpreadAndStopDropsThose()
+void MediaPlayerTest::startsOfOneMomentAreSpreadAndStopDropsThose()
 {
     QFETCH(bool, restart);
     QFETCH(bool, stop);
@@ -81,7 +81,7 @@ void TestMediaPlayer::startsOfOneMomentAreSpreadAndStopDropsThose()
     QCOMPARE(player.sound()->timesStarted(), started);
 }
 
-void TestMediaPlayer::movieSurfaceFillsItsPanel()
+void MediaPlayerTest::movieSurfaceFillsItsPanel()
 {
     QWidget panel;
     panel.resize(270, 250);
@@ -97,7 +97,7 @@ void TestMediaPlayer::movieSurfaceFillsItsPanel()
 
 // The game's own movie, played into a panel, shows its pictures there; the panel may then be destroyed
 // while the movie still plays, as when the board closes during the game-over movie.
-void TestMediaPlayer::movieIsDrawnIntoItsPanelWhichMayGoFirst()
+void MediaPlayerTest::movieIsDrawnIntoItsPanelWhichMayGoFirst()
 {
     const QString movie = QStringLiteral(ZUB_SOURCE_DATA_DIR "/Intro/Game over.avi");
     if (!QFileInfo::exists(movie))
@@ -125,5 +125,5 @@ void TestMediaPlayer::movieIsDrawnIntoItsPanelWhichMayGoFirst()
     QVERIFY(!player.isPlaying());
 }
 
-QTEST_MAIN(TestMediaPlayer)
-#include "test_mediaplayer.moc"
+QTEST_MAIN(MediaPlayerTest)
+#include "tst_mediaplayer.moc"

@@ -1,11 +1,12 @@
 #pragma once
 
-// Shared by the malformed-input tests and the rule tests: files in a temporary folder, a random source
+// Shared by the malformed-input, rule and text-line tests: files in a temporary folder, a random source
 // that draws a chosen number, a cue player that plays nothing, and the error an action throws.
 
 #include "game/cues.h"
 #include "platform/error.h"
 #include "platform/randomsource.h"
+#include "silentcues.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -60,13 +61,6 @@ public:
 
 private:
     int m_value;
-};
-
-class SilentCues final : public CuePlayer
-{
-public:
-    void Play(Cue) override {}
-    void Stop(Cue) override {}
 };
 
 // The message of the zub::Error that action throws, or a null text when it throws none.

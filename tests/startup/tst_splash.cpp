@@ -22,7 +22,7 @@ zub::DataPaths SourceData()
 
 } // namespace
 
-class TestSplash : public QObject
+class SplashTest : public QObject
 {
     Q_OBJECT
 
@@ -44,7 +44,7 @@ private:
     QStringList m_errors;
 };
 
-void TestSplash::init()
+void SplashTest::init()
 {
     m_errors.clear();
     zub::Application::instance()->setErrorReporter([this](const QString& message) { m_errors << message; });
@@ -53,14 +53,14 @@ void TestSplash::init()
     m_splash->setMain(*m_board);
 }
 
-void TestSplash::cleanup()
+void SplashTest::cleanup()
 {
     m_splash.reset();
     m_board.reset();
     QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join(QLatin1Char('\n'))));
 }
 
-void TestSplash::placesComponentsForTheScreen_data()
+void SplashTest::placesComponentsForTheScreen_data()
 {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<QPoint>("movieScreen");
@@ -76,7 +76,7 @@ void TestSplash::placesComponentsForTheScreen_data()
 
 // The movie is centred on the screen and the strip runs along its bottom edge, the skip controls at its
 // right end.
-void TestSplash::placesComponentsForTheScreen()
+void SplashTest::placesComponentsForTheScreen()
 {
     QFETCH(QSize, screen);
     QFETCH(QPoint, movieScreen);
@@ -96,7 +96,7 @@ void TestSplash::placesComponentsForTheScreen()
 }
 
 // The 74 x 75 picture is stretched to the 57 x 59 control and its background colour is not drawn.
-void TestSplash::showsTheSkipPictureStretchedAndTransparent()
+void SplashTest::showsTheSkipPictureStretchedAndTransparent()
 {
     m_splash->FormCreate(1024, 768);
     m_splash->show();
@@ -122,7 +122,7 @@ void TestSplash::showsTheSkipPictureStretchedAndTransparent()
 
 // With no click, the 25th tick of Timer1 stops the timer and the movie, shows the board and hides the
 // intro; the 24th does nothing.
-void TestSplash::endsAfterTwentyFiveTicks()
+void SplashTest::endsAfterTwentyFiveTicks()
 {
     m_splash->show();
     QVERIFY(m_splash->Timer1().isActive());
@@ -146,7 +146,7 @@ void TestSplash::endsAfterTwentyFiveTicks()
     QVERIFY(!m_splash->isVisible());
 }
 
-void TestSplash::skipControlEndsTheIntroAtOnce_data()
+void SplashTest::skipControlEndsTheIntroAtOnce_data()
 {
     QTest::addColumn<bool>("onPicture"); // the skip picture, or the "Skip Intro" text
     QTest::addColumn<Qt::MouseButton>("button");
@@ -159,7 +159,7 @@ void TestSplash::skipControlEndsTheIntroAtOnce_data()
 
 // A click on the skip picture or "Skip Intro" before the 25th tick ends the intro at once; the timer
 // then never reaches 25.
-void TestSplash::skipControlEndsTheIntroAtOnce()
+void SplashTest::skipControlEndsTheIntroAtOnce()
 {
     QFETCH(bool, onPicture);
     QFETCH(Qt::MouseButton, button);
@@ -184,7 +184,7 @@ void TestSplash::skipControlEndsTheIntroAtOnce()
 }
 
 // "Skip Intro" lies across the lower part of the skip picture; a click where they overlap still skips.
-void TestSplash::skipTextLiesOverTheSkipPicture()
+void SplashTest::skipTextLiesOverTheSkipPicture()
 {
     m_splash->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_splash.get()));
@@ -202,8 +202,8 @@ int main(int argc, char* argv[])
 {
     zub::Application application(argc, argv);
     application.Initialize();
-    TestSplash test;
+    SplashTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_splash.moc"
+#include "tst_splash.moc"

@@ -70,7 +70,7 @@ template <typename Control = QWidget> Control& BoardControl(const char* name)
 
 } // namespace
 
-class TestStartup : public QObject
+class StartupTest : public QObject
 {
     Q_OBJECT
 
@@ -89,18 +89,18 @@ private:
     QStringList m_errors;
 };
 
-void TestStartup::init()
+void StartupTest::init()
 {
     m_errors.clear();
     App().setErrorReporter([this](const QString& message) { m_errors << message; });
 }
 
-void TestStartup::cleanup()
+void StartupTest::cleanup()
 {
     App().DestroyForms();
 }
 
-void TestStartup::missingMediaFileEndsTheProgramBeforeAnyWindow_data()
+void StartupTest::missingMediaFileEndsTheProgramBeforeAnyWindow_data()
 {
     QTest::addColumn<QString>("missing");
     for (const QString file : zub::MediaNames::All)
@@ -109,7 +109,7 @@ void TestStartup::missingMediaFileEndsTheProgramBeforeAnyWindow_data()
 
 // A media file that cannot be opened makes its window fail to build: one error box naming the file,
 // then the program ends with 0 and no window was ever shown.
-void TestStartup::missingMediaFileEndsTheProgramBeforeAnyWindow()
+void StartupTest::missingMediaFileEndsTheProgramBeforeAnyWindow()
 {
     QFETCH(QString, missing);
     const BoardTestData data;
@@ -127,7 +127,7 @@ void TestStartup::missingMediaFileEndsTheProgramBeforeAnyWindow()
 
 // The intro's 25th tick shows the board, whose game starts on that first show; a later activation of
 // the board does not start it again.
-void TestStartup::introHandsOverToTheBoardWhoseGameStartsOnce()
+void StartupTest::introHandsOverToTheBoardWhoseGameStartsOnce()
 {
     const BoardTestData data(QStringLiteral("CAT"));
     zub::CreateGameForms(App(), data.paths(), data.highScoreFile());
@@ -153,7 +153,7 @@ void TestStartup::introHandsOverToTheBoardWhoseGameStartsOnce()
 }
 
 // An error in one of the board's handlers reaches the player through the application's one error box.
-void TestStartup::boardErrorsAreShownByTheApplication()
+void StartupTest::boardErrorsAreShownByTheApplication()
 {
     const BoardTestData data(QStringLiteral("CAT"));
     zub::CreateGameForms(App(), data.paths(), data.highScoreFile());
@@ -165,7 +165,7 @@ void TestStartup::boardErrorsAreShownByTheApplication()
     QVERIFY2(m_errors.front().contains(QStringLiteral("datalst2.zub")), qPrintable(m_errors.front()));
 }
 
-void TestStartup::closingOrExitEndsTheGameWithNoWindowLeft_data()
+void StartupTest::closingOrExitEndsTheGameWithNoWindowLeft_data()
 {
     QTest::addColumn<bool>("useExit");
     QTest::addColumn<bool>("nameEntryOpen");
@@ -177,7 +177,7 @@ void TestStartup::closingOrExitEndsTheGameWithNoWindowLeft_data()
 
 // Closing the board or choosing File > Exit ends the message loop; the program returns 0 and leaves no
 // window behind, and a name typed but not confirmed is not stored.
-void TestStartup::closingOrExitEndsTheGameWithNoWindowLeft()
+void StartupTest::closingOrExitEndsTheGameWithNoWindowLeft()
 {
     QFETCH(bool, useExit);
     QFETCH(bool, nameEntryOpen);
@@ -220,8 +220,8 @@ int main(int argc, char* argv[])
 {
     Application application(argc, argv);
     application.Initialize();
-    TestStartup test;
+    StartupTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_startup.moc"
+#include "tst_startup.moc"

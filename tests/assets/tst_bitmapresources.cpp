@@ -35,7 +35,7 @@ QList<ResourceShape> allResources()
 
 } // namespace
 
-class TestBitmapResources : public QObject
+class BitmapResourcesTest : public QObject
 {
     Q_OBJECT
 
@@ -90,5 +90,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBitmapResources)
-#include "test_bitmapresources.moc"
+QTEST_GUILESS_MAIN(BitmapResourcesTest)
+#include "tst_bitmapresources.moc"
