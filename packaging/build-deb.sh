@@ -47,7 +47,7 @@ deb="zub-hangman_${version}_${arch}.deb"
 mkdir -p out
 cp "$work/$deb" out/
 ls -l "out/$deb"
-dpkg-deb --field "out/$deb" Maintainer Depends Recommends Built-Using
+dpkg-deb --field "out/$deb" Maintainer Depends Recommends
 
 echo "lintian out/$deb"
 lintian --fail-on error,warning "out/$deb"

@@ -12,14 +12,19 @@ void RegisterBoardFonts()
     static bool registered = false;
     if (registered)
         return;
+    // Loaded by file name rather than looked up by family, so that the board has its own typefaces
+    // whatever the system's font configuration chooses, and a missing file is named.
     constexpr std::array FontFiles{
-        QLatin1StringView(":/zub/fonts/LiberationSans-Regular.ttf"),
-        QLatin1StringView(":/zub/fonts/LiberationSans-Bold.ttf"),
-        QLatin1StringView(":/zub/fonts/LiberationSansNarrow-Bold.ttf"),
+        QLatin1StringView("LiberationSans-Regular.ttf"),
+        QLatin1StringView("LiberationSans-Bold.ttf"),
+        QLatin1StringView("LiberationSansNarrow-Bold.ttf"),
     };
     for (const QLatin1StringView file : FontFiles) {
-        if (QFontDatabase::addApplicationFont(file) < 0)
-            throw Error(QStringLiteral("The font %1 cannot be added to the game.").arg(file));
+        const QString path = QStringLiteral(ZUB_FONT_DIR) + u'/' + file;
+        if (QFontDatabase::addApplicationFont(path) < 0)
+            throw Error(QStringLiteral("The font file \"%1\" cannot be loaded: the game needs the Debian "
+                                       "package fonts-liberation.")
+                            .arg(path));
     }
     registered = true;
 }

@@ -4,8 +4,8 @@
 
 namespace zub {
 
-// The typefaces the board's texts are set in. The fonts travel inside the executable, so the board
-// looks the same on every machine.
+// The typefaces the board's texts are set in. The game loads its own font files (Liberation Sans and
+// Liberation Sans Narrow), so the board looks the same on every machine.
 enum class BoardTypeface
 {
     SansSerif,   // the score boxes, the dashes and the panels' buttons and name field
@@ -13,8 +13,8 @@ enum class BoardTypeface
     ArialNarrow, // the letter slots of the word row
 };
 
-// Adds the embedded fonts to the application; call once after the application object exists. Throws
-// zub::Error naming a font that cannot be added. Further calls do nothing.
+// Adds the board's font files to the application; call once after the application object exists.
+// Throws zub::Error naming a font file that cannot be loaded. Further calls do nothing.
 void RegisterBoardFonts();
 
 // A font of the given typeface whose characters are pixelHeight pixels high (without internal leading).

@@ -1,5 +1,5 @@
-// The board's fonts come from inside the program: with no system fonts at all (the test runs with an
-// empty font configuration) each typeface still resolves to its family, weight and pixel height.
+// The board's fonts are loaded from their own files: with no fonts in the system's font configuration
+// (the test runs with an empty one) each typeface still resolves to its family, weight and pixel height.
 #include "assets/fonts.h"
 
 #include <QFontDatabase>
@@ -13,7 +13,7 @@ class FontsTest : public QObject
 private Q_SLOTS:
     void initTestCase() { zub::RegisterBoardFonts(); }
 
-    // Guards the meaning of the next test: were system fonts visible, they could stand in for the embedded
+    // Guards the meaning of the next test: were system fonts visible, they could stand in for the loaded
     // ones.
     void noSystemFontIsAvailable()
     {
