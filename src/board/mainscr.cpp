@@ -115,7 +115,19 @@ void TMain::FormActivate()
 
 void TMain::Exit2Click()
 {
-    QCoreApplication::quit();
+    Terminate();
+}
+
+void TMain::FormClose()
+{
+    Terminate();
+}
+
+void TMain::Terminate()
+{
+    // Ends the message loop at once, as the application's Terminate does; quitting instead would ask
+    // every window to close first, which runs FormClose again.
+    QCoreApplication::exit(0);
 }
 
 void TMain::GameOverTimerTimer()
@@ -213,7 +225,7 @@ bool TMain::awaitingMaximisedSize() const
 void TMain::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    Exit2Click();
+    FormClose();
 }
 
 void TMain::keyPressEvent(QKeyEvent* event)

@@ -44,8 +44,11 @@ public:
     // Start of play with the client area as it is now. Runs when the board is shown, once it has its
     // final size, and at every activation; the rules act on the first call only.
     void FormActivate();
-    // File > Exit, and closing the window: the program ends.
+    // File > Exit: the program ends.
     void Exit2Click();
+    // Closing the board with its close box: the program ends too, since the hidden intro window would
+    // otherwise keep it running.
+    void FormClose();
 
     // The timers' ticks.
     void GameOverTimerTimer();
@@ -77,6 +80,7 @@ private:
     void handle(GameHandler handler);
     template <typename Step> void guarded(Step&& step);
     void showBoard();
+    static void Terminate();
     void confirmTopmostPanel();
 
     BoardCues m_cues;
