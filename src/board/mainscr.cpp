@@ -152,14 +152,21 @@ void TMain::handle(GameHandler handler)
 
 template <typename Step> void TMain::guarded(Step&& step)
 {
+    // The steps that ran before a failure have taken effect, so the board shows them before the error
+    // box opens over it.
+    QString failure;
     try {
         step();
     } catch (const Error& error) {
-        m_report(error.message());
+        failure = error.message();
     } catch (const std::exception& error) {
-        m_report(QString::fromLocal8Bit(error.what()));
+        failure = QString::fromLocal8Bit(error.what());
     }
     showBoard();
+    if (!failure.isEmpty()) {
+        repaint();
+        m_report(failure);
+    }
 }
 
 void TMain::showBoard()
