@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 namespace zub {
@@ -57,23 +58,17 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // What asks for the start of play.
-    enum class Activation
-    {
-        Shown,
-        Resized,
-        Activated,
-    };
-
-    void requestFormActivate(Activation reason);
-    void activateWhenSized(Activation reason);
-    bool awaitingMaximisedSize() const;
+    void requestFormActivate();
+    void activateWhenSized();
+    bool hasItsFirstSize() const;
+    void startPlay();
     void openMediaPlayers(const DataPaths& dataPaths);
     void placeRestoredBounds();
     void prepareFirstShow();
@@ -91,6 +86,7 @@ private:
     ErrorReporter m_report;
     bool m_playStarted = false;       // the first FormActivate has run
     bool m_resizedSinceShown = false; // the window system has resized the window since it was shown
+    QTimer m_sizeWait;                // the first show's wait for the window system's size
 };
 
 } // namespace zub
