@@ -8,11 +8,10 @@
 #                                     compositor); sets scale, screen_width and screen_height
 #   desktop_stop                      ends it; call it from the script's exit trap
 #   screenshot <file>                 the whole screen as a PNG
-#   measure_client <screenshot>       sets client_left, client_top, client_width and client_height: the
-#                                     black client area of the board, below its menu bar
-#   measure_board <screenshot>        sets board_left and board_top where the board's frame is drawn
 #   check_board_centred <screenshot>  fails unless the board stands where the game centres it in the
-#                                     client area measured on the screen
+#                                     black client area below the menu bar measured on the screen; sets
+#                                     client_left, client_top, client_width, client_height, board_left
+#                                     and board_top
 #   check_intro_layout <screenshot>   fails unless the intro covers the screen, borderless, with the
 #                                     movie in the middle and the strip along the bottom
 
@@ -104,34 +103,24 @@ first_of() {
     echo $(($3 + ${#before}))
 }
 
-measure_client() {
+# The board, 960 x 660, stands centred across the client area and 10 pixels above its middle; the game
+# works in pixels of the unscaled screen, so the sizes are scaled down and the places up again.
+check_board_centred() {
     # Across the middle of the screen: window decoration, the black margin, the board, the black margin.
-    local row column
+    local row column bottom
     row=$(strip_pixels "$1" "${screen_width}x1+0+$((screen_height / 2))")
     client_left=$(first_of "$row" 0 0) || fail "no client area across the middle of $1"
     local after_right=${row##*0}
     client_width=$((${#row} - ${#after_right} - client_left))
+    board_left=$(first_of "$row" 1 "$client_left") || fail "no board across the middle of $1"
     # Down the left margin: panel, title bar and menu bar, then the client area, then the lower border.
     column=$(strip_pixels "$1" "1x${screen_height}+$((client_left + 1))+0")
     client_top=$(first_of "$column" 0 0) || fail "no client area down the left of $1"
-    local bottom
     bottom=$(first_of "$column" 1 "$client_top") || bottom=${#column}
     client_height=$((bottom - client_top))
-}
-
-measure_board() {
-    local row column
-    row=$(strip_pixels "$1" "${screen_width}x1+0+$((screen_height / 2))")
-    board_left=$(first_of "$row" 1 "$client_left") || fail "no board across the middle of $1"
     column=$(strip_pixels "$1" "1x${screen_height}+$((client_left + client_width / 2))+0")
     board_top=$(first_of "$column" 1 "$client_top") || fail "no board down the middle of $1"
-}
 
-# The board, 960 x 660, stands centred across the client area and 10 pixels above its middle; the game
-# works in pixels of the unscaled screen, so the sizes are scaled down and the places up again.
-check_board_centred() {
-    measure_client "$1"
-    measure_board "$1"
     local want_left=$((client_left + scale * (client_width / scale / 2 - 480)))
     local want_top=$((client_top + scale * (client_height / scale / 2 - 340)))
     echo "client area ${client_width}x${client_height} at ${client_left},${client_top};" \
