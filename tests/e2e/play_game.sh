@@ -206,16 +206,18 @@ shot 04-word-won
 # --- The New Word tile draws the word again; eleven wrong letters lose it on Easy, which allows ten. -----
 sleep 2.5 # the well-done picture goes after 2.5 s
 click_board 305 520 336 41
-for letter in B C D E F I J K L O P; do
+# The name-entry panel, 346 x 204 at 340, 93 on the board, is kept before the losing letter: the panel
+# comes 6 s after it, sooner than a slow machine may take screenshots of a large screen.
+name_panel=($((scale * (board_x + 340))) $((scale * (board_y + 93))) $((scale * 346)) $((scale * 204)))
+for letter in B C D E F I J K L O; do
     click_letter "$letter"
 done
+remember_region name-panel "${name_panel[@]}"
+click_letter P
 sleep 1
 shot 05-word-lost
 
 # --- 6 s after the loss the name entry asks for the name of the 700 points. ----------------------------
-# The name-entry panel, 346 x 204 at 340, 93 on the board.
-name_panel=($((scale * (board_x + 340))) $((scale * (board_y + 93))) $((scale * 346)) $((scale * 204)))
-remember_region name-panel "${name_panel[@]}"
 wait_until 15 region_changed name-panel "${name_panel[@]}" || fail "no name entry after the lost game"
 sleep 0.5
 shot 06-name-entry
