@@ -6,13 +6,16 @@ ZUB_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6multimediawidgets6 qt6-qpa-plugins libgl-dev
     libjpeg-dev libx11-dev
+    qt6-wayland
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation
 )
-# Extra packages the test suite needs: a virtual X server, input simulation, format checks, a sound
-# server to record the game's sounds from.
+# Extra packages the test suite needs: a virtual X server, input simulation, format checks, the desktops
+# the game is played on (a window manager and a headless Wayland compositor) and a sound server to record
+# the game's sounds from.
 ZUB_TEST_PACKAGES=(
-    xvfb xauth xdotool x11-apps imagemagick clang-format
+    xvfb xauth xdotool x11-apps x11-utils imagemagick clang-format
+    openbox weston
     desktop-file-utils appstream reuse
     pulseaudio pulseaudio-utils sox
 )

@@ -1,6 +1,7 @@
 #include "board/errorreport.h"
 
-#include <QGuiApplication>
+#include "assets/gamename.h"
+
 #include <QMessageBox>
 #include <QPointer>
 #include <QTextStream>
@@ -12,7 +13,7 @@ ErrorReporter MessageBoxReporter(QWidget* parent)
 {
     return [owner = QPointer<QWidget>(parent)](const QString& message) {
         QTextStream(stderr) << message << Qt::endl;
-        QMessageBox::critical(owner, QGuiApplication::applicationDisplayName(), message);
+        QMessageBox::critical(owner, GameName(), message);
     };
 }
 

@@ -17,7 +17,9 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 #include <array>
+#include <chrono>
 #include <exception>
 #include <utility>
 
@@ -26,6 +28,8 @@ namespace zub {
 namespace {
 
 const QSize kRestoredSize(1003, 757);
+// How long the first show waits for the window system to give the maximised board its size.
+constexpr std::chrono::milliseconds kLongestSizeWait(500);
 
 } // namespace
 
@@ -55,6 +59,15 @@ TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, QWidget* 
     connect(m_controls.NameText, &QLineEdit::textEdited, this,
             [this](const QString& text) { guarded([&] { m_game->setNameText(text); }); });
     connect(m_controls.Exit2, &QAction::triggered, this, &TMain::Exit2Click);
+
+    // A window system that never answers the maximised show with a size of its own (one that does not
+    // maximise, or maximises to an area narrower than the work area) still gets a game after this wait.
+    m_sizeWait.setSingleShot(true);
+    m_sizeWait.setInterval(kLongestSizeWait);
+    connect(&m_sizeWait, &QTimer::timeout, this, [this] {
+        if (!m_playStarted && !isHidden())
+            startPlay();
+    });
 
     placeRestoredBounds();
     setWindowState(Qt::WindowMaximized);
@@ -110,7 +123,19 @@ void TMain::FormActivate()
 
 void TMain::Exit2Click()
 {
-    QCoreApplication::quit();
+    Terminate();
+}
+
+void TMain::FormClose()
+{
+    Terminate();
+}
+
+void TMain::Terminate()
+{
+    // Ends the message loop at once, as the application's Terminate does; quitting instead would ask
+    // every window to close first, which runs FormClose again.
+    QCoreApplication::exit(0);
 }
 
 void TMain::GameOverTimerTimer()
@@ -135,14 +160,21 @@ void TMain::handle(GameHandler handler)
 
 template <typename Step> void TMain::guarded(Step&& step)
 {
+    // The steps that ran before a failure have taken effect, so the board shows them before the error
+    // box opens over it.
+    QString failure;
     try {
         step();
     } catch (const Error& error) {
-        m_report(error.message());
+        failure = error.message();
     } catch (const std::exception& error) {
-        m_report(QString::fromLocal8Bit(error.what()));
+        failure = QString::fromLocal8Bit(error.what());
     }
     showBoard();
+    if (!failure.isEmpty()) {
+        repaint();
+        m_report(failure);
+    }
 }
 
 void TMain::showBoard()
@@ -157,15 +189,27 @@ void TMain::showBoard()
 bool TMain::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
-        requestFormActivate(Activation::Activated);
+        requestFormActivate();
     return QMainWindow::event(event);
+}
+
+bool TMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !m_playStarted) {
+        if (!m_sizeWait.isActive() && windowHandle()->isExposed())
+            m_sizeWait.start();
+        requestFormActivate();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (QWindow* window = windowHandle(); window && !m_playStarted)
+        window->installEventFilter(this);
     m_resizedSinceShown = false;
-    requestFormActivate(Activation::Shown);
+    requestFormActivate();
 }
 
 void TMain::resizeEvent(QResizeEvent* event)
@@ -173,42 +217,60 @@ void TMain::resizeEvent(QResizeEvent* event)
     QMainWindow::resizeEvent(event);
     if (isVisible() && !m_playStarted) {
         m_resizedSinceShown = true;
-        requestFormActivate(Activation::Resized);
+        requestFormActivate();
     }
 }
 
-void TMain::requestFormActivate(Activation reason)
+void TMain::requestFormActivate()
 {
     // Queued, so that the window system's pending size changes arrive first.
-    QMetaObject::invokeMethod(
-        this, [this, reason] { activateWhenSized(reason); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &TMain::activateWhenSized, Qt::QueuedConnection);
 }
 
-void TMain::activateWhenSized(Activation reason)
+void TMain::activateWhenSized()
 {
     if (!m_playStarted) {
-        // The rules centre the board in the client area of this first activation, so it must have its
-        // final size: a maximised window that still has its restored size waits for the window system
-        // to answer with a resize or an activation.
-        if (isHidden() || (reason == Activation::Shown && awaitingMaximisedSize()))
-            return;
-        m_playStarted = true;
+        // The rules centre the board in the client area of this first activation, so it must be the
+        // area the player gets.
+        if (hasItsFirstSize())
+            startPlay();
+        return;
     }
     FormActivate();
 }
 
-bool TMain::awaitingMaximisedSize() const
+void TMain::startPlay()
 {
-    if (!(windowState() & Qt::WindowMaximized) || m_resizedSinceShown)
+    m_sizeWait.stop();
+    m_playStarted = true;
+    if (QWindow* window = windowHandle())
+        window->removeEventFilter(this);
+    FormActivate();
+}
+
+bool TMain::hasItsFirstSize() const
+{
+    // A window manager places, decorates and sizes the window before it maps it, or, for some, soon
+    // after; until the window is on screen its size is the one the game asked for, not the one it got.
+    const QWindow* window = windowHandle();
+    if (isHidden() || !window || !window->isExposed())
         return false;
+    // Shown maximised, the window has its size once the window system has resized it since the show,
+    // or once its frame fills the screen's work area.
+    if (!(windowState() & Qt::WindowMaximized) || m_resizedSinceShown)
+        return true;
     const QScreen* shown = screen();
-    return shown && !frameGeometry().contains(shown->availableGeometry().adjusted(8, 8, -8, -8));
+    if (!shown)
+        return true;
+    const QRect workArea = shown->availableGeometry();
+    const QRect frame = frameGeometry();
+    return frame.contains(workArea.adjusted(8, 8, -8, -8)) && workArea.adjusted(-8, -8, 8, 8).contains(frame);
 }
 
 void TMain::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    Exit2Click();
+    FormClose();
 }
 
 void TMain::keyPressEvent(QKeyEvent* event)

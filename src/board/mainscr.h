@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 namespace zub {
@@ -43,8 +44,11 @@ public:
     // Start of play with the client area as it is now. Runs when the board is shown, once it has its
     // final size, and at every activation; the rules act on the first call only.
     void FormActivate();
-    // File > Exit, and closing the window: the program ends.
+    // File > Exit: the program ends.
     void Exit2Click();
+    // Closing the board with its close box: the program ends too, since the hidden intro window would
+    // otherwise keep it running.
+    void FormClose();
 
     // The timers' ticks.
     void GameOverTimerTimer();
@@ -53,29 +57,24 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // What asks for the start of play.
-    enum class Activation
-    {
-        Shown,
-        Resized,
-        Activated,
-    };
-
-    void requestFormActivate(Activation reason);
-    void activateWhenSized(Activation reason);
-    bool awaitingMaximisedSize() const;
+    void requestFormActivate();
+    void activateWhenSized();
+    bool hasItsFirstSize() const;
+    void startPlay();
     void openMediaPlayers(const DataPaths& dataPaths);
     void placeRestoredBounds();
     void prepareFirstShow();
     void handle(GameHandler handler);
     template <typename Step> void guarded(Step&& step);
     void showBoard();
+    static void Terminate();
     void confirmTopmostPanel();
 
     BoardCues m_cues;
@@ -86,6 +85,7 @@ private:
     ErrorReporter m_report;
     bool m_playStarted = false;       // the first FormActivate has run
     bool m_resizedSinceShown = false; // the window system has resized the window since it was shown
+    QTimer m_sizeWait;                // the first show's wait for the window system's size
 };
 
 } // namespace zub

@@ -1,6 +1,7 @@
 #include "startup/application.h"
 
 #include "assets/fonts.h"
+#include "assets/gamename.h"
 #include "assets/storedpictures.h"
 #include "platform/error.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 void ShowErrorBox(const QString& message)
 {
-    QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), message);
+    QMessageBox::critical(nullptr, GameName(), message);
 }
 
 // The game paints with the raster engine only. Saying so before the application object exists also keeps
@@ -44,7 +45,6 @@ Application* Application::instance()
 void Application::Initialize()
 {
     setApplicationName(QStringLiteral("zub-hangman"));
-    setApplicationDisplayName(QStringLiteral("Zub Hangman"));
     setApplicationVersion(QStringLiteral("1.2"));
     setDesktopFileName(QStringLiteral("io.github.zubhangman.ZubHangman"));
     setWindowIcon(MainIcon());

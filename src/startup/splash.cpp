@@ -2,6 +2,7 @@
 
 #include "assets/datapaths.h"
 #include "assets/fonts.h"
+#include "assets/gamename.h"
 #include "assets/medianames.h"
 #include "assets/storedpictures.h"
 #include "platform/media/mediaplayer.h"
@@ -49,7 +50,7 @@ QRect ScreenGeometry()
 TSplashScreen::TSplashScreen(const DataPaths& paths, QWidget* parent) : QWidget(parent)
 {
     setWindowFlag(Qt::FramelessWindowHint);
-    setWindowTitle(QStringLiteral("Zub Hangman"));
+    setWindowTitle(GameName());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
