@@ -3,7 +3,6 @@
 #include "platform/media/mediasystem.h"
 
 #include <QAudioSink>
-#include <QBuffer>
 #include <QMediaDevices>
 #include <algorithm>
 
@@ -11,10 +10,8 @@ namespace zub {
 
 namespace {
 
-// The samples are all at hand, so the output fills its buffer at once and starts at once; a long buffer
-// keeps the music going while the game's thread is busy (the output is fed from it).
-constexpr int kOutputBufferUs = 250000;
-// More than the output's buffer, so that stopping an output that has taken all it has drops only silence.
+// Played after every sound: an output is stopped once the sound server has taken all its samples, and
+// stopping drops what is not yet heard, which is then only this silence.
 constexpr int kSilenceAfterUs = 400000;
 
 QAudioFormat audioFormat(const WaveFormat& wave)
@@ -84,15 +81,20 @@ void SoundCue::startVoice()
         return;
     if (m_repeat == Repeat::Restart)
         Stop();
+    // The whole sound is handed to the sound server at once, so that it starts and plays to its end
+    // whatever the game's thread does meanwhile: fed bit by bit from this thread, a sound started just
+    // before the board repainted began as late as the repaint took.
     auto* voice = new QAudioSink(QMediaDevices::defaultAudioOutput(), m_format, this);
-    voice->setBufferSize(m_format.bytesForDuration(kOutputBufferUs));
-    auto* samples = new QBuffer(voice);
-    samples->setData(m_samples); // shared, not copied
-    samples->open(QIODevice::ReadOnly);
-    // The output also falls idle when the game's thread was too busy to feed it for a moment; it goes on
-    // once fed. Only when it has taken everything is it stopped: what it has left to play is silence.
-    connect(voice, &QAudioSink::stateChanged, this, [this, voice, samples](QAudio::State state) {
-        if (state == QAudio::IdleState && samples->atEnd())
+    voice->setBufferSize(int(m_samples.size()));
+    QIODevice* input = voice->start();
+    if (!input) {
+        delete voice; // the sound device went away: the game goes on silently
+        return;
+    }
+    input->write(m_samples);
+    // Idle once the server has taken everything: what is left to play is the silence after the sound.
+    connect(voice, &QAudioSink::stateChanged, this, [this, voice](QAudio::State state) {
+        if (state == QAudio::IdleState)
             voice->stop();
         if (state == QAudio::StoppedState) {
             std::erase(m_voices, voice);
@@ -100,7 +102,6 @@ void SoundCue::startVoice()
         }
     });
     m_voices.push_back(voice);
-    voice->start(samples);
 }
 
 } // namespace zub
