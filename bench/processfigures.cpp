@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -41,6 +42,21 @@ ProcessMemory ReadProcessMemory(pid_t pid)
             memory.peakKiB = kib;
     }
     return memory;
+}
+
+ProcessHandles ReadProcessHandles()
+{
+    ProcessHandles handles;
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Threads:", 0) == 0)
+            handles.threads = std::stoi(line.substr(8));
+    }
+    const std::filesystem::directory_iterator end;
+    for (std::filesystem::directory_iterator fd("/proc/self/fd"); fd != end; ++fd)
+        ++handles.openFiles;
+    return handles;
 }
 
 double ReadProcessCpuSeconds(pid_t pid)
