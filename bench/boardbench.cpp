@@ -101,7 +101,8 @@ int main(int argc, char* argv[])
     int words = 0;
     while (words < leastWords || int(player.tileClicks().size()) < leastClicks) {
         if (!player.playWord())
-            return Fail("the board stopped answering the tiles");
+            return Fail(
+                ("the board stopped answering the tiles in word " + std::to_string(words + 1)).c_str());
         if (++words == 10) {
             afterTenWords = ReadProcessMemory();
             handlesAfterTenWords = ReadProcessHandles();

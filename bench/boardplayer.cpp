@@ -22,7 +22,7 @@ namespace zub::bench {
 
 namespace {
 
-constexpr int kPaintTimeoutMs = 2000;
+constexpr int kPaintTimeoutMs = 5000;
 
 // Letters from the most to the least common in English words: played in this order, most words are won.
 constexpr char kCommonFirst[] = "ESIARNTOLCDUGPMHBYFVKWZXQJ";
