@@ -44,18 +44,20 @@ ProcessMemory ReadProcessMemory(pid_t pid)
     return memory;
 }
 
-ProcessHandles ReadProcessHandles()
+ProcessHandles ReadProcessHandles(pid_t pid)
 {
     ProcessHandles handles;
-    std::ifstream status("/proc/self/status");
+    std::ifstream status(ProcPath(pid, "status"));
     std::string line;
     while (std::getline(status, line)) {
         if (line.rfind("Threads:", 0) == 0)
             handles.threads = std::stoi(line.substr(8));
     }
-    const std::filesystem::directory_iterator end;
-    for (std::filesystem::directory_iterator fd("/proc/self/fd"); fd != end; ++fd)
+    std::error_code error;
+    for (const auto& fd : std::filesystem::directory_iterator(ProcPath(pid, "fd"), error)) {
+        (void)fd;
         ++handles.openFiles;
+    }
     return handles;
 }
 
