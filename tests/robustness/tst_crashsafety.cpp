@@ -10,6 +10,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMap>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -93,13 +94,19 @@ private Q_SLOTS:
         QList<int> scores = ScoresOf(ReadBytes(TablePath()));
         int changes = 0;
         int placements = 0;
+        QElapsedTimer running; // how long the writers ran, to find the length of one rewrite
+        qint64 runningNs = 0;
         QStringList leftovers;
         for (int round = 0; round < kills; ++round) {
             QProcess writer;
             StartWriter(writer);
-            // Anywhere in the next few rewrites; each takes a few milliseconds, two of them flushing to disk.
-            QThread::usleep(random.bounded(50000));
+            running.start();
+            // Anywhere in the next three rewrites: each takes a few milliseconds, two of them flushing to
+            // disk, and many more in a sanitized build.
+            const qint64 rewriteNs = placements > 0 ? runningNs / placements : 10'000'000;
+            QThread::usleep(random.bounded(std::clamp<qint64>(3 * rewriteNs / 1000, 30'000, 500'000)));
             writer.kill();
+            runningNs += running.nsecsElapsed();
             QVERIFY(writer.waitForFinished(10000));
             placements += int(writer.readAllStandardOutput().count("placed"));
 
