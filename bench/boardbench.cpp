@@ -1,7 +1,9 @@
 // The game in its own windows, timed from inside: from the "Skip Intro" click to the board's first paint
 // with its first word, from each letter tile's press to the end of the board's next paint, and the
-// memory after the intro and after ten words. Clicks are sent to the controls with QTest::mouseClick;
-// the paints are real, on the platform the program runs on (xcb on a virtual X server in bench/run.sh).
+// memory after the intro and after ten words. Playing on is the soak: resident memory, threads and open
+// files after the tenth word against those after the last. Clicks are sent to the controls with
+// QTest::mouseClick; the paints are real, on the platform the program runs on (xcb on a virtual X server in
+// bench/run.sh).
 //
 // Usage: zub-bench-board [least tile clicks] [least words] [--trace]
 //   --trace: every event delivery longer than 5 ms is written to standard error, to find slow handlers
@@ -26,6 +28,7 @@ using namespace zub::bench;
 
 constexpr double kFrame = 1.0 / 60; // one frame at 60 Hz: the goal for every figure timed here
 constexpr int kIntroSeenMs = 1000;
+constexpr double kSoakGrowthGoalMiB = 2;
 
 zub::TMain* FindBoard()
 {
@@ -94,15 +97,25 @@ int main(int argc, char* argv[])
     const ProcessMemory afterIntro = ReadProcessMemory();
 
     ProcessMemory afterTenWords;
+    ProcessHandles handlesAfterTenWords;
     int words = 0;
     while (words < leastWords || int(player.tileClicks().size()) < leastClicks) {
         if (!player.playWord())
-            return Fail("the board stopped answering the tiles");
-        if (++words == 10)
+            return Fail(
+                ("the board stopped answering the tiles in word " + std::to_string(words + 1)).c_str());
+        if (++words == 10) {
             afterTenWords = ReadProcessMemory();
+            handlesAfterTenWords = ReadProcessHandles();
+        }
     }
-    if (words < 10)
+    if (words < 10) {
         afterTenWords = ReadProcessMemory();
+        handlesAfterTenWords = ReadProcessHandles();
+    }
+    // The media system's players finish their last cue on threads of their own; let them settle.
+    ProcessEventsUntil([] { return false; }, 1000);
+    const ProcessMemory atTheEnd = ReadProcessMemory();
+    const ProcessHandles handlesAtTheEnd = ReadProcessHandles();
 
     PrintHeader("Inside the game on " + QApplication::platformName().toStdString() + " (" +
                 std::to_string(words) + " words: " + std::to_string(player.wordsWon()) + " won, " +
@@ -120,6 +133,20 @@ int main(int argc, char* argv[])
         PrintRow("clicks followed by no paint", std::to_string(player.unpaintedClicks()));
     PrintRow("VmRSS / VmHWM after the intro", MiB(afterIntro));
     PrintRow("VmRSS / VmHWM after " + std::to_string(std::min(words, 10)) + " words", MiB(afterTenWords));
+    PrintRow("VmRSS / VmHWM after " + std::to_string(words) + " words", MiB(atTheEnd));
+    const double growthMiB = double(atTheEnd.residentKiB - afterTenWords.residentKiB) / 1024;
+    char growth[32];
+    std::snprintf(growth, sizeof growth, "%+.1f MiB", growthMiB);
+    PrintRow("VmRSS growth, word 10 to " + std::to_string(words), growth, "<= 2 MiB",
+             Verdict(growthMiB <= kSoakGrowthGoalMiB));
+    PrintRow("threads, word 10 to " + std::to_string(words),
+             std::to_string(handlesAfterTenWords.threads) + " -> " + std::to_string(handlesAtTheEnd.threads),
+             "no growth", Verdict(handlesAtTheEnd.threads <= handlesAfterTenWords.threads));
+    PrintRow("open files, word 10 to " + std::to_string(words),
+             std::to_string(handlesAfterTenWords.openFiles) + " -> " +
+                 std::to_string(handlesAtTheEnd.openFiles),
+             "no growth", Verdict(handlesAtTheEnd.openFiles <= handlesAfterTenWords.openFiles));
+    PrintRow("names entered in the high-score table", std::to_string(player.namesEntered()));
     if (errors > 0)
         PrintRow("errors the game reported", std::to_string(errors));
 

@@ -1,6 +1,8 @@
 #include "boardplayer.h"
 
 #include "benchapplication.h"
+#include "board/bevelpanel.h"
+#include "board/bitbtn.h"
 #include "board/boardlabel.h"
 #include "board/clickareacontrol.h"
 #include "board/mainscr.h"
@@ -10,6 +12,7 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -19,7 +22,7 @@ namespace zub::bench {
 
 namespace {
 
-constexpr int kPaintTimeoutMs = 2000;
+constexpr int kPaintTimeoutMs = 5000;
 
 // Letters from the most to the least common in English words: played in this order, most words are won.
 constexpr char kCommonFirst[] = "ESIARNTOLCDUGPMHBYFVKWZXQJ";
@@ -111,6 +114,12 @@ bool BoardPlayer::startNextWord()
         ++m_lost;
         if (board.GameOverTimer.Enabled)
             m_board.GameOverTimerTimer();
+        // A score good enough for the table is entered, so the table's file is rewritten too.
+        if (m_board.controls().EnterNamePanel->isVisible()) {
+            m_board.controls().NameText->setText(QStringLiteral("Player %1").arg(m_lost));
+            QTest::mouseClick(m_board.controls().NameOkButton, Qt::LeftButton);
+            ++m_namesEntered;
+        }
     }
     if (m_board.game().board().NewWordClick.Enabled) {
         const double seconds = timedClick(m_board.controls().NewWordClick);

@@ -19,7 +19,8 @@ class BenchApplication;
 // after word, and times each click from the press to the end of the board's next paint.
 //
 // Timer ticks that end a word are delivered by calling the board's tick handlers at once, so no word
-// waits for its timers; a lost game is followed by File > New Game, a won word by the New Word tile.
+// waits for its timers; a score that takes a place in the table is entered with a name, a lost game is
+// followed by File > New Game, a won word by the New Word tile.
 class BoardPlayer
 {
 public:
@@ -39,6 +40,7 @@ public:
     int wordsWon() const { return m_won; }
     int wordsLost() const { return m_lost; }
     int unpaintedClicks() const { return m_unpainted; }
+    int namesEntered() const { return m_namesEntered; }
 
 private:
     bool wordIsOver() const;
@@ -58,6 +60,7 @@ private:
     int m_won = 0;
     int m_lost = 0;
     int m_unpainted = 0;
+    int m_namesEntered = 0;
 };
 
 // Processes events until done answers true or timeoutMs passes; answers whether done came true. It

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -41,6 +42,23 @@ ProcessMemory ReadProcessMemory(pid_t pid)
             memory.peakKiB = kib;
     }
     return memory;
+}
+
+ProcessHandles ReadProcessHandles(pid_t pid)
+{
+    ProcessHandles handles;
+    std::ifstream status(ProcPath(pid, "status"));
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Threads:", 0) == 0)
+            handles.threads = std::stoi(line.substr(8));
+    }
+    std::error_code error;
+    for (const auto& fd : std::filesystem::directory_iterator(ProcPath(pid, "fd"), error)) {
+        (void)fd;
+        ++handles.openFiles;
+    }
+    return handles;
 }
 
 double ReadProcessCpuSeconds(pid_t pid)

@@ -17,6 +17,14 @@ struct ProcessMemory
 // Reads VmRSS and VmHWM of process pid (0: this process); zeros when the process is gone.
 ProcessMemory ReadProcessMemory(pid_t pid = 0);
 
+// The threads and the open file descriptors of process pid (0: this process); zeros when it is gone.
+struct ProcessHandles
+{
+    int threads = 0;
+    int openFiles = 0;
+};
+ProcessHandles ReadProcessHandles(pid_t pid = 0);
+
 // User plus system processor time of process pid (0: this process) in seconds, all its threads together;
 // a negative value when the process is gone.
 double ReadProcessCpuSeconds(pid_t pid = 0);

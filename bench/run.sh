@@ -40,9 +40,9 @@ if [ "$prebuilt" = 0 ]; then
 fi
 
 if [ "$smoke" = 1 ]; then
-    runs=1 idle=3 clicks=1 words=2 limit=50
+    runs=1 idle=3 clicks=1 words=12 limit=60
 else
-    runs=10 idle=60 clicks=500 words=10 limit=900
+    runs=10 idle=60 clicks=500 words=1000 limit=1800
 fi
 
 work=$(mktemp -d)

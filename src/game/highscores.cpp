@@ -1,13 +1,15 @@
 // The high-score table on the board and in the player's high-score file.
 #include "game/game.h"
 #include "platform/error.h"
+#include "platform/filelock.h"
 #include "platform/integers.h"
+#include "platform/replacefile.h"
 #include "platform/textlines.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <optional>
 
 namespace zub {
 
@@ -15,19 +17,27 @@ namespace {
 
 // The player's table starts as a copy of the installed one, made the first time it is missing. The copy
 // is written fresh rather than copied as a file, so it never takes over the template's read-only mode.
+// Two games started at once make it one after the other, and the second finds it made.
 void ProvideHighScoreFile(const QString& path, const QString& templatePath)
 {
     if (QFileInfo::exists(path) || !QFileInfo::exists(templatePath))
+        return;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        throw Error(QStringLiteral("Cannot create file \"%1\" from \"%2\". Cannot create its folder.")
+                        .arg(path, templatePath));
+    const FileLock lock(path);
+    if (QFileInfo::exists(path))
         return;
     QFile source(templatePath);
     if (!source.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Cannot open file \"%1\". %2").arg(templatePath, source.errorString()));
     const QByteArray bytes = source.readAll();
-    QSaveFile copy(path);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !copy.open(QIODevice::WriteOnly) ||
-        copy.write(bytes) != bytes.size() || !copy.commit())
+    try {
+        ReplaceFile(path, bytes);
+    } catch (const Error& error) {
         throw Error(QStringLiteral("Cannot create file \"%1\" from \"%2\". %3")
-                        .arg(path, templatePath, copy.errorString()));
+                        .arg(path, templatePath, error.message()));
+    }
 }
 
 } // namespace
@@ -57,34 +67,49 @@ bool Game::ScoreQualifies() const
     return m_highScores.qualifies(m_state.ScorePoints);
 }
 
-// The new entry goes in at the best rank it beats and pushes the ranks below it down, so only the last
-// entry leaves the table. Lines of other ranks, and the lines before and after the table, are written back
-// as the file holds them now.
+// Another game may have placed scores since this one loaded the table, so the new entry goes into the
+// table as the file holds it now, read, changed and written back while no other game can do the same.
+// The entry goes in at the best rank it beats and pushes the ranks below it down, so only the last entry
+// leaves the table; every other line is written back as the file holds it. The board then shows the
+// table as written.
 void Game::PlaceHighScore(const QString& name)
 {
-    TextLines lines = ReadHighScoreFile();
-    // A file too short for the table fails here, before anything has changed.
-    lines.line(HighScoreTable::ScoreLine(kRankCount));
+    HighScoreTable table;
+    TextLines lines;
+    std::optional<FileLock> lock;
     try {
-        m_highScores.checkScores();
-    } catch (const Error& error) {
-        // The table came from this file: the player has to know which file to mend.
-        throw Error(QStringLiteral("%1 in %2").arg(error.message(), m_files.HighScores));
-    }
-    const int rank = m_highScores.firstRankBeatenBy(m_state.ScorePoints);
-    if (rank != 0) {
-        // The new entry goes in at its rank and the lower ones move down a place, so that no earlier score
-        // is overwritten: only the old rank 10 drops out of the table.
-        m_highScores.insert(rank, HighScoreTable::StorableName(name), IntToStr(m_state.ScorePoints));
-        for (int moved = rank; moved <= kRankCount; ++moved) {
-            lines.setLine(HighScoreTable::NameLine(moved), m_highScores.HSName(moved));
-            lines.setLine(HighScoreTable::ScoreLine(moved), m_highScores.HSScore(moved));
+        ProvideHighScoreFile(m_files.HighScores, m_files.HighScoreTemplate);
+        lock.emplace(m_files.HighScores);
+        lines.LoadFromFile(m_files.HighScores);
+        for (int rank = 1; rank <= kRankCount; ++rank) {
+            table.setHSName(rank, lines.line(HighScoreTable::NameLine(rank)));
+            table.setHSScore(rank, lines.line(HighScoreTable::ScoreLine(rank)));
         }
-        if (rank == 1)
-            m_board.HighestScoreLabel.Caption = m_highScores.HSScore(1);
+        try {
+            table.checkScores();
+        } catch (const Error& error) {
+            // The player has to know which file to mend.
+            throw Error(QStringLiteral("%1 in %2").arg(error.message(), m_files.HighScores));
+        }
+    } catch (const Error&) {
+        // Nothing has changed: the name entry comes back, so the name can be confirmed again.
+        m_board.GameOverPanel.Visible = false;
+        m_board.EnterNamePanel.Visible = true;
+        throw;
+    }
+    const int rank = table.firstRankBeatenBy(m_state.ScorePoints);
+    if (rank != 0) {
+        table.insert(rank, HighScoreTable::StorableName(name), IntToStr(m_state.ScorePoints));
+        for (int moved = rank; moved <= kRankCount; ++moved) {
+            lines.setLine(HighScoreTable::NameLine(moved), table.HSName(moved));
+            lines.setLine(HighScoreTable::ScoreLine(moved), table.HSScore(moved));
+        }
         m_state.ScorePoints = 0;
     }
+    m_highScores = table;
+    m_board.HighestScoreLabel.Caption = m_highScores.HSScore(1);
     ShowHighScoreLabels();
+    RemoveInterruptedReplacements(m_files.HighScores);
     lines.SaveToFile(m_files.HighScores);
 }
 

@@ -1,10 +1,10 @@
 #include "platform/textlines.h"
 
 #include "platform/error.h"
+#include "platform/replacefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -49,9 +49,7 @@ void TextLines::SaveToFile(const QString& path) const
         bytes += latin1 ? text.toLatin1() : text.toUtf8();
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw Error(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+    ReplaceFile(path, bytes);
 }
 
 const QString& TextLines::line(int index) const

@@ -1,6 +1,5 @@
 #include "startup/application.h"
 
-#include "assets/fonts.h"
 #include "assets/gamename.h"
 #include "assets/storedpictures.h"
 #include "platform/error.h"
@@ -48,7 +47,6 @@ void Application::Initialize()
     setApplicationVersion(QStringLiteral("1.2"));
     setDesktopFileName(QStringLiteral("io.github.zubhangman.ZubHangman"));
     setWindowIcon(MainIcon());
-    RegisterBoardFonts();
     // Hiding the intro or closing an error box must not end the game: only Terminate and the close of
     // the main window do.
     setQuitOnLastWindowClosed(false);

@@ -4,6 +4,7 @@
 #include "assets/storedpictures.h"
 #include "board/mainscr.h"
 #include "startup/application.h"
+#include "startup/showatonce.h"
 #include "startup/splash.h"
 
 namespace zub {
@@ -25,10 +26,15 @@ int RunApplication(Application& application, const FormBuilder& buildForms)
     return 0;
 }
 
-void CreateGameForms(Application& application, const DataPaths& data, const QString& userHighScores)
+void CreateGameForms(Application& application, const DataPaths& data, const QString& userHighScores,
+                     const std::function<void(QWidget& intro)>& introBuilt)
 {
+    data.checkMediaFiles();
     PrefetchStoredPictures(); // decoded while the intro window is built
     TSplashScreen& SplashScreen = application.CreateForm<TSplashScreen>(data);
+    if (introBuilt)
+        introBuilt(SplashScreen);
+    // The board registers the game's fonts; the intro's texts are first drawn after that.
     TMain& Main = application.CreateForm<TMain>(data, userHighScores);
     // The board's handlers report their errors in the application's one error box.
     Main.setErrorReporter([&application](const QString& message) { application.ShowException(message); });
@@ -37,7 +43,11 @@ void CreateGameForms(Application& application, const DataPaths& data, const QStr
 
 int RunGame(Application& application, const DataPaths& data, const QString& userHighScores)
 {
-    return RunApplication(application, [&](Application& app) { CreateGameForms(app, data, userHighScores); });
+    // The intro goes on the screen before the board is built: what could fail while the board is built
+    // (its media files) has been checked by then, and the board is ready long before the player can skip.
+    return RunApplication(application, [&](Application& app) {
+        CreateGameForms(app, data, userHighScores, [](QWidget& intro) { ShowAtOnce(intro); });
+    });
 }
 
 } // namespace zub

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 namespace zub {
 
 class Application;
@@ -17,8 +19,10 @@ using FormBuilder = std::function<void(Application& application)>;
 int RunApplication(Application& application, const FormBuilder& buildForms);
 
 // Builds the game's two windows: the intro, which is the main window, then the hidden board, and lets the
-// intro hand over to the board.
-void CreateGameForms(Application& application, const DataPaths& data, const QString& userHighScores);
+// intro hand over to the board. The media files are checked first, so a missing one stops the start
+// before a window is built. introBuilt, when given, runs between the two: the game shows the intro there.
+void CreateGameForms(Application& application, const DataPaths& data, const QString& userHighScores,
+                     const std::function<void(QWidget& intro)>& introBuilt = {});
 
 // The whole game with the data folder and the player's own high-score file.
 int RunGame(Application& application, const DataPaths& data, const QString& userHighScores);

@@ -92,23 +92,27 @@ private Q_SLOTS:
         QCOMPARE(f.state().ScorePoints, 0);
     }
 
-    // Lines outside the moved ranks are written back as the file holds them at the moment of placing;
-    // the moved ranks come from the table loaded at the game start.
-    void placementKeepsTheFilesOtherLines()
+    // Another game may have placed a score since this one started: the entry goes into the table as the
+    // file holds it at the moment of placing, keeping the other game's entry, and the board shows that
+    // table. Lines outside the table are written back as the file holds them too.
+    void placementGoesIntoTheTableAsTheFileHoldsIt()
     {
         GameFixture f({kLongWord});
         f.start();
         QStringList edited = FileLines(f.files.HighScores);
         edited[0] = "New heading";
-        edited[1] = "Renamed";
-        edited[5] = "Changed on disk";
+        edited = edited.mid(0, 1) + QStringList{"Anna", "2000"} + edited.mid(1, 18) + edited.mid(21);
         WriteBytes(f.files.HighScores, edited.join("\r\n").toUtf8());
         f.placeScore(kNormal, 5, "Zoe");
-        const QStringList lines = FileLines(f.files.HighScores);
-        QCOMPARE(lines.mid(0, 3), (QStringList{"New heading", "Renamed", "1500"}));
-        QCOMPARE(lines.mid(3, 4), (QStringList{"Zoe", "1250", "Name2", "1200"}));
-        QCOMPARE(f.highScores().HSName(1), QStringLiteral("Name1"));
-        QVERIFY(ReadBytes(f.files.HighScores).endsWith("200\r\nend\r\n"));
+
+        // Another game's best score came in at rank 1, and the new entry goes in at rank 3.
+        const QStringList expected =
+            edited.mid(0, 5) + QStringList{"Zoe", "1250"} + edited.mid(5, 14) + edited.mid(21);
+        QCOMPARE(FileLines(f.files.HighScores), expected);
+        QCOMPARE(f.highScores().HSName(1), QStringLiteral("Anna"));
+        QCOMPARE(f.board().HSLabel[4], QStringLiteral("Zoe"));
+        QCOMPARE(f.board().HSLabel[19], QStringLiteral("300"));
+        QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("2000"));
     }
 
     // A score line such as "0100" compares as 100 and is shown as it stands.

@@ -6,6 +6,7 @@
 #include "testfiles.h"
 
 #include <QByteArrayList>
+#include <QLockFile>
 #include <QTemporaryDir>
 
 using namespace zub;
@@ -213,8 +214,10 @@ private Q_SLOTS:
     }
 
     // A placement that cannot be made leaves the file as it was and names it; the game goes on. A file
-    // that cannot be read, or a score in it that is no number, stops the placement before anything
-    // changes; a file that cannot be replaced is found only after the board's table took the entry.
+    // that cannot be read, a score in it that is no number, or another running game that keeps the file
+    // locked stops the placement before anything changes, and the name entry comes back so that the name
+    // can be confirmed again; a file that cannot be replaced is found only after the board's table took
+    // the entry.
     void failedPlacementLeavesTheFile_data()
     {
         QTest::addColumn<int>("rank"); // the rank whose score is replaced by text, or 0
@@ -238,6 +241,8 @@ private Q_SLOTS:
             << 0 << QByteArray() << QStringLiteral("removed") << "Cannot open file";
         QTest::newRow("file cannot be replaced")
             << 0 << QByteArray() << QStringLiteral("long name") << "Cannot write file";
+        QTest::newRow("file locked by another game")
+            << 0 << QByteArray() << QStringLiteral("locked") << "is being changed by another game";
     }
     void failedPlacementLeavesTheFile()
     {
@@ -261,6 +266,9 @@ private Q_SLOTS:
             WriteBytes(path, Joined(kTable.mid(0, 20)));
         if (change == "removed")
             QFile::remove(path);
+        QLockFile otherGame(path + QStringLiteral(".lock"));
+        if (change == "locked")
+            QVERIFY(otherGame.tryLock(0));
         const QByteArray before = Contents(path);
 
         const QString message = play.confirmName(QStringLiteral("Kim"));
@@ -268,9 +276,12 @@ private Q_SLOTS:
         QVERIFY(rank == 0 || message.contains(QStringLiteral("score of rank %1").arg(rank)));
         QVERIFY(Contents(path) == before);
         QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).size(),
-                 change == "removed" ? 0 : 1);
+                 change == "removed"  ? 0
+                 : change == "locked" ? 2
+                                      : 1);
         const bool placed = change == "long name";
-        QVERIFY(play.game.board().GameOverPanel.Visible && !play.game.board().EnterNamePanel.Visible);
+        QCOMPARE(play.game.board().GameOverPanel.Visible, placed);
+        QCOMPARE(play.game.board().EnterNamePanel.Visible, !placed);
         QCOMPARE(play.game.state().ScorePoints, placed ? 0 : 100 * kFoundLetters);
         QCOMPARE(play.game.board().HSLabel[2 * kRank - 1],
                  QString::fromLatin1(placed ? "500" : kTable[2 * kRank]));

@@ -1,0 +1,57 @@
+#include "platform/filelock.h"
+
+#include "platform/error.h"
+
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QThread>
+
+namespace zub {
+
+namespace {
+
+// A lock file that names no process was left by one killed between making the file and writing its name
+// into it: QLockFile cannot tell that it is stale until it is 30 s old. A lock file is written at once, so
+// one that still names nobody after a second is stale; removeStaleLockFile() still leaves it alone while
+// a running process holds it.
+bool RemoveNamelessLock(QLockFile& lock)
+{
+    constexpr qint64 kNamelessAfterMs = 1000;
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    if (lock.getLockInfo(&pid, &host, &app))
+        return false;
+    const QDateTime written = QFileInfo(lock.fileName()).lastModified();
+    return written.isValid() && written.msecsTo(QDateTime::currentDateTime()) > kNamelessAfterMs &&
+           lock.removeStaleLockFile();
+}
+
+} // namespace
+
+// QLockFile's own wait sleeps 100 ms and then longer between its tries, while a placement holds the lock
+// for a millisecond or two: trying every few milliseconds gets the lock as soon as it is free. A lock
+// whose process has ended is taken over by tryLock() itself.
+FileLock::FileLock(const QString& path) : m_lock(path + QStringLiteral(".lock"))
+{
+    constexpr int kRetryMs = 3;
+    const QDeadlineTimer deadline(kWaitMs);
+    while (!m_lock.tryLock(0)) {
+        if (m_lock.error() == QLockFile::LockFailedError && RemoveNamelessLock(m_lock))
+            continue;
+        if (m_lock.error() != QLockFile::LockFailedError)
+            throw Error(QStringLiteral("Cannot lock file \"%1\": cannot create \"%2\". %3")
+                            .arg(path, m_lock.fileName(),
+                                 m_lock.error() == QLockFile::PermissionError
+                                     ? QStringLiteral("Permission denied")
+                                     : QStringLiteral("Unknown error")));
+        if (deadline.hasExpired())
+            throw Error(QStringLiteral("File \"%1\" is being changed by another game (lock \"%2\"). "
+                                       "Nothing was changed; try again.")
+                            .arg(path, m_lock.fileName()));
+        QThread::msleep(kRetryMs);
+    }
+}
+
+} // namespace zub

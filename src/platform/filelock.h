@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+namespace zub {
+
+// While it lives, holds the lock file beside a data file (its name with ".lock" after it), so that games
+// running at the same time change the file one at a time.
+//
+// A lock left by a process that has ended is taken over at once. A lock held by a running game is waited
+// on for a short while - its holder needs a few milliseconds - and after that the constructor throws
+// zub::Error naming the file, as it does when the lock file cannot be made at all.
+class FileLock
+{
+public:
+    explicit FileLock(const QString& path);
+
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    static constexpr int kWaitMs = 2000; // how long a lock held by a running game is waited on
+
+private:
+    QLockFile m_lock;
+};
+
+} // namespace zub
