@@ -1,10 +1,7 @@
 #include "assets/datapaths.h"
 
-#include "assets/medianames.h"
-#include "platform/error.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <utility>
 
@@ -35,19 +32,6 @@ QString DataPaths::highScoreTemplate() const
 QString DataPaths::media(const QString& fileName) const
 {
     return QDir(m_dataDir).filePath(QStringLiteral("Intro/") + fileName);
-}
-
-void DataPaths::checkMediaFiles() const
-{
-    for (const QLatin1StringView name : MediaNames::All) {
-        const QFileInfo file(media(name));
-        if (!file.exists())
-            throw Error(QStringLiteral("Cannot open media file \"%1\": the file does not exist.")
-                            .arg(QDir::toNativeSeparators(file.filePath())));
-        if (!file.isFile() || !file.isReadable())
-            throw Error(QStringLiteral("Cannot open media file \"%1\": the file cannot be read.")
-                            .arg(QDir::toNativeSeparators(file.filePath())));
-    }
 }
 
 QString DataPaths::userHighScores()

@@ -19,11 +19,6 @@ public:
     QString highScoreTemplate() const;            // dataDir/hang.zub, the table a new player starts from
     QString media(const QString& fileName) const; // dataDir/Intro/fileName
 
-    // Throws zub::Error naming the first media file of the Intro folder that does not exist or cannot be
-    // read: the checks the media players make when they open their files, made before any window is
-    // built, so that a missing file ends the start before any window shows.
-    void checkMediaFiles() const;
-
     // The high-score file the game reads and rewrites: $XDG_DATA_HOME/zub-hangman/hang.zub.
     static QString userHighScores();
 

@@ -1,8 +1,10 @@
 #include "startup/startup.h"
 
 #include "assets/datapaths.h"
+#include "assets/medianames.h"
 #include "assets/storedpictures.h"
 #include "board/mainscr.h"
+#include "platform/media/mediaplayer.h"
 #include "startup/application.h"
 #include "startup/showatonce.h"
 #include "startup/splash.h"
@@ -29,7 +31,10 @@ int RunApplication(Application& application, const FormBuilder& buildForms)
 void CreateGameForms(Application& application, const DataPaths& data, const QString& userHighScores,
                      const std::function<void(QWidget& intro)>& introBuilt)
 {
-    data.checkMediaFiles();
+    // Everything about the media files that can fail while the board is built fails here, before any
+    // window shows.
+    for (const QLatin1StringView name : MediaNames::All)
+        MediaPlayer::Check(data.media(name));
     PrefetchStoredPictures(); // decoded while the intro window is built
     TSplashScreen& SplashScreen = application.CreateForm<TSplashScreen>(data);
     if (introBuilt)

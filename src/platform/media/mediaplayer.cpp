@@ -30,7 +30,34 @@ bool isWave(const QString& fileName)
     return fileName.endsWith(QLatin1StringView(".wav"), Qt::CaseInsensitive);
 }
 
+// The file's bytes for a sound, none for a movie. Throws zub::Error naming the file when it is missing or
+// unreadable, or, for a sound, no wave sound the game can play.
+QByteArray ReadCheckedFile(const QString& fileName)
+{
+    const QFileInfo file(fileName);
+    if (!file.exists())
+        throw Error(QStringLiteral("Cannot open media file \"%1\": the file does not exist.")
+                        .arg(shownName(fileName)));
+    QFile reading(fileName);
+    if (!file.isFile() || !reading.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("Cannot open media file \"%1\": the file cannot be read.")
+                        .arg(shownName(fileName)));
+    if (!isWave(fileName))
+        return {};
+    if (reading.size() > kLongestWaveBytes)
+        throw Error(QStringLiteral("Cannot open media file \"%1\": it is too long for a sound of the game.")
+                        .arg(shownName(fileName)));
+    const QByteArray wave = reading.readAll();
+    ReadWaveHeader(wave, shownName(fileName));
+    return wave;
+}
+
 } // namespace
+
+void MediaPlayer::Check(const QString& fileName)
+{
+    ReadCheckedFile(fileName);
+}
 
 MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent) {}
 
@@ -42,27 +69,13 @@ MediaPlayer::~MediaPlayer()
 
 void MediaPlayer::Open(const QString& fileName)
 {
-    const QFileInfo file(fileName);
-    if (!file.exists())
-        throw Error(QStringLiteral("Cannot open media file \"%1\": the file does not exist.")
-                        .arg(shownName(fileName)));
-    QFile reading(fileName);
-    if (!file.isFile() || !reading.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Cannot open media file \"%1\": the file cannot be read.")
-                        .arg(shownName(fileName)));
-    const QString path = file.absoluteFilePath();
+    const QByteArray wave = ReadCheckedFile(fileName);
     SoundDeviceAvailable(); // before the media system starts
-    if (isWave(path)) {
-        if (reading.size() > kLongestWaveBytes)
-            throw Error(
-                QStringLiteral("Cannot open media file \"%1\": it is too long for a sound of the game.")
-                    .arg(shownName(fileName)));
-        const QByteArray wave = reading.readAll();
+    if (isWave(fileName))
         m_sound = new SoundCue(wave, ReadWaveHeader(wave, shownName(fileName)), this);
-    } else if (!m_feed) {
+    else if (!m_feed)
         setDisplay(nullptr);
-    }
-    m_fileName = path;
+    m_fileName = QFileInfo(fileName).absoluteFilePath();
 }
 
 void MediaPlayer::setDisplay(QWidget* panel)
