@@ -1,6 +1,5 @@
 #include "assets/datapaths.h"
 
-
 #include <QDir>
 #include <QStandardPaths>
 #include <utility>
