@@ -2,6 +2,7 @@
 
 #include "processfigures.h"
 
+#include <QThread>
 #include <cstdio>
 #include <utility>
 
@@ -26,6 +27,10 @@ void BenchApplication::awaitPaint()
 
 bool BenchApplication::notify(QObject* receiver, QEvent* event)
 {
+    // The movie thread delivers its own events: only the game's thread is timed, and only it touches the
+    // clock's state.
+    if (QThread::currentThread() != thread())
+        return Application::notify(receiver, event);
     const QEvent::Type type = event->type();
     const bool onTarget = m_clickTarget && receiver == m_clickTarget.data();
     if (onTarget && type == QEvent::MouseButtonPress)
