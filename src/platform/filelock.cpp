@@ -28,6 +28,21 @@ bool RemoveNamelessLock(QLockFile& lock)
            lock.removeStaleLockFile();
 }
 
+// A game killed while it took over a stale lock can leave QLockFile's own helper locks behind (the lock's
+// name with ".rmlock", and that with ".rmlock" again). One that names no process would block every later
+// take-over for 30 s; one whose process has ended is taken over and removed.
+void RemoveLeftHelperLocks(const QString& lockName)
+{
+    const QString helper = lockName + QStringLiteral(".rmlock");
+    for (const QString& name : {helper + QStringLiteral(".rmlock"), helper}) {
+        if (!QFileInfo::exists(name))
+            continue;
+        QLockFile left(name);
+        if (!RemoveNamelessLock(left) && left.tryLock(0))
+            left.unlock();
+    }
+}
+
 } // namespace
 
 // QLockFile's own wait sleeps 100 ms and then longer between its tries, while a placement holds the lock
@@ -38,8 +53,11 @@ FileLock::FileLock(const QString& path) : m_lock(path + QStringLiteral(".lock"))
     constexpr int kRetryMs = 3;
     const QDeadlineTimer deadline(kWaitMs);
     while (!m_lock.tryLock(0)) {
-        if (m_lock.error() == QLockFile::LockFailedError && RemoveNamelessLock(m_lock))
-            continue;
+        if (m_lock.error() == QLockFile::LockFailedError) {
+            RemoveLeftHelperLocks(m_lock.fileName());
+            if (RemoveNamelessLock(m_lock))
+                continue;
+        }
         if (m_lock.error() != QLockFile::LockFailedError)
             throw Error(QStringLiteral("Cannot lock file \"%1\": cannot create \"%2\". %3")
                             .arg(path, m_lock.fileName(),
@@ -52,6 +70,7 @@ FileLock::FileLock(const QString& path) : m_lock(path + QStringLiteral(".lock"))
                             .arg(path, m_lock.fileName()));
         QThread::msleep(kRetryMs);
     }
+    RemoveLeftHelperLocks(m_lock.fileName()); // debris of a game killed while it took over
 }
 
 } // namespace zub

@@ -14,6 +14,7 @@
 #include <QMap>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
@@ -126,7 +127,8 @@ private Q_SLOTS:
         qInfo("%d kills, %d placements completed, the table changed between %d pairs of kills; the "
               "last kill left %s",
               kills, placements, changes, qPrintable(leftovers.join(u' ')));
-        QVERIFY2(changes > kills / 4, "the writer was mostly killed before it wrote anything");
+        // Placements that change nothing (a table already full of better scores) still rewrite the file.
+        QVERIFY2(placements > kills / 4, "the writer was mostly killed before it wrote anything");
 
         // A kill leaves the lock behind, and one between the moment the new table gets a name of its own
         // and the moment it takes the table's place leaves that file too: the next placement removes both.
@@ -155,11 +157,17 @@ private Q_SLOTS:
         WriteBytes(folder.filePath(ours[2]), TableOf({9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
         for (const QString& name : others)
             WriteBytes(folder.filePath(name), name.toUtf8());
-        QFile lock(TablePath() + QStringLiteral(".lock"));
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        QVERIFY(
-            lock.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
-        lock.close();
+        // The lock of a game that has ended, and the take-over helpers of one killed while it took the lock
+        // over, which name no process.
+        WriteBytes(TablePath() + QStringLiteral(".lock"),
+                   "999999999\nrobustness_highscorewriter\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        for (const QString& helper :
+             {QStringLiteral(".lock.rmlock"), QStringLiteral(".lock.rmlock.rmlock")}) {
+            QFile lock(TablePath() + helper);
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-5),
+                                     QFileDevice::FileModificationTime));
+        }
 
         QProcess writer;
         StartWriter(writer, {QStringLiteral("Player"), QStringLiteral("1")});
