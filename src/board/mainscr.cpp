@@ -18,7 +18,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWindow>
-#include <array>
 #include <chrono>
 #include <exception>
 #include <utility>

@@ -16,7 +16,6 @@
 namespace zub {
 
 class Game;
-class MediaPlayer;
 
 // The board window: the full-screen game board with its letter tiles, word row, pictures, panels, menu,
 // timers and media players.

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <optional>
+#include <utility>
 
 namespace zub {
 
@@ -30,9 +32,16 @@ bool isWave(const QString& fileName)
     return fileName.endsWith(QLatin1StringView(".wav"), Qt::CaseInsensitive);
 }
 
-// The file's bytes for a sound, none for a movie. Throws zub::Error naming the file when it is missing or
-// unreadable, or, for a sound, no wave sound the game can play.
-QByteArray ReadCheckedFile(const QString& fileName)
+// What Open takes from a sound's file: all its bytes and what its header says.
+struct CheckedWave
+{
+    QByteArray bytes;
+    WaveFormat format;
+};
+
+// The file's bytes and format for a sound, nothing for a movie. Throws zub::Error naming the file when it is
+// missing or unreadable, or, for a sound, no wave sound the game can play.
+std::optional<CheckedWave> ReadCheckedFile(const QString& fileName)
 {
     const QFileInfo file(fileName);
     if (!file.exists())
@@ -43,13 +52,13 @@ QByteArray ReadCheckedFile(const QString& fileName)
         throw Error(QStringLiteral("Cannot open media file \"%1\": the file cannot be read.")
                         .arg(shownName(fileName)));
     if (!isWave(fileName))
-        return {};
+        return std::nullopt;
     if (reading.size() > kLongestWaveBytes)
         throw Error(QStringLiteral("Cannot open media file \"%1\": it is too long for a sound of the game.")
                         .arg(shownName(fileName)));
-    const QByteArray wave = reading.readAll();
-    ReadWaveHeader(wave, shownName(fileName));
-    return wave;
+    QByteArray wave = reading.readAll();
+    const WaveFormat format = ReadWaveHeader(wave, shownName(fileName));
+    return CheckedWave{std::move(wave), format};
 }
 
 } // namespace
@@ -69,10 +78,10 @@ MediaPlayer::~MediaPlayer()
 
 void MediaPlayer::Open(const QString& fileName)
 {
-    const QByteArray wave = ReadCheckedFile(fileName);
+    const std::optional<CheckedWave> wave = ReadCheckedFile(fileName);
     SoundDeviceAvailable(); // before the media system starts
-    if (isWave(fileName))
-        m_sound = new SoundCue(wave, ReadWaveHeader(wave, shownName(fileName)), this);
+    if (wave)
+        m_sound = new SoundCue(wave->bytes, wave->format, this);
     else if (!m_feed)
         setDisplay(nullptr);
     m_fileName = QFileInfo(fileName).absoluteFilePath();
