@@ -41,6 +41,9 @@ void BoardCues::bind(Cue cue, MediaPlayer& player)
     // while it plays: it restarts rather than playing twice out of step.
     if (cue == Cue::BackSound && player.sound())
         player.sound()->setRepeat(SoundCue::Repeat::Restart);
+    // The game-over movie is heard together with the wrong-letter sound at the losing click.
+    if (cue == Cue::GameOverMovie)
+        player.LoadSoundtrack();
 }
 
 void BoardCues::Play(Cue cue)

@@ -6,9 +6,9 @@ just before each click. The recording (raw signed 16-bit mono) is cut into 5 ms 
 each pitch is measured over 10 ms; a cue sounds where its pitch is strong. The n-th marker's end is the
 moment of the n-th line of the plan; each line names what must happen after it:
 
-    <label> <cue>+[@<seconds>][x<count>][/<ms>] the cue starts (count times, 45 ms apart) within the bound
-                                               (or <ms>) of the marker's end, or of <seconds> after it
-            <cue>-                              the cue is silent from the bound after the marker on
+    <label> <cue>+[@<seconds>][x<count>]  the cue starts (count times, 45 ms apart) within the bound of the
+                                          marker's end, or of <seconds> after it
+            <cue>-                        the cue is silent from the bound after the marker on
 
 Usage: cue_onsets.py <recording> <plan> <bound ms> <cue>=<Hz> ...
 Prints every cue's onsets; exits 1 with the failures listed when a check fails.
@@ -84,21 +84,19 @@ def main():
                 if late:
                     failures.append(f"{label}: {cue} still sounds {late[0][1] - marker:.3f} s after its stop")
                 continue
-            rest, _, own_bound = rest.partition("/")
             delay, _, count = rest.partition("x")
             delay = float(delay.lstrip("@") or 0)
             due = marker + delay
             count = int(count or 1)
-            limit = int(own_bound) / 1000 if own_bound else bound
             # The sound server's clock and the game's may drift apart by a few parts in a thousand.
             early = 0.02 + 0.005 * delay
-            found = [(s, e) for s, e in heard[cue] if due - early <= s <= due + limit + (count - 1) * STAGGER]
+            found = [(s, e) for s, e in heard[cue] if due - early <= s <= due + bound + (count - 1) * STAGGER]
             # Starts of one click that came closer than their spacing merge into one longer sound.
             onsets = [s + k * STAGGER for s, e in found for k in range(max(1, round((e - s - 0.01) / 0.035)))]
             for k, onset in enumerate(onsets[:count]):
                 print(f"{label}: {cue} #{k + 1} starts {1000 * (onset - due - k * STAGGER):.0f} ms after its event")
             if len(onsets) < count:
-                failures.append(f"{label}: {len(onsets)} of {count} {cue} within {1000 * limit:.0f} ms of its event")
+                failures.append(f"{label}: {len(onsets)} of {count} {cue} within {1000 * bound:.0f} ms of its event")
     for failure in failures:
         print("FAIL:", failure)
     sys.exit(1 if failures else 0)

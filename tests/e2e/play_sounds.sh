@@ -34,11 +34,11 @@ tone winner2.wav 4 WinSound
 tone newword.wav 0.3 NewWord
 sox -n -r 16000 -c 1 -b 16 "$out/marker.wav" synth 0.04 sine "${pitch[Marker]}" vol 0.5
 movie() {
-    ffmpeg -v error -f lavfi -i "color=black:s=64x48:r=10:d=$2" -f lavfi -i "sine=f=${pitch[$3]}:d=$2" \
+    ffmpeg -v error -f lavfi -i "color=$4:s=64x48:r=10:d=$2" -f lavfi -i "sine=f=${pitch[$3]}:d=$2" \
         -c:v mjpeg -c:a pcm_s16le -ar 22050 -ac 1 "$data/Intro/$1"
 }
-movie Hangman.avi 10 Media
-movie "Game over.avi" 4 GameOverMovie
+movie Hangman.avi 10 Media black
+movie "Game over.avi" 4 GameOverMovie red # its pictures are seen while its sound plays apart
 export XDG_DATA_HOME="$out/home"
 
 # --- A sound server of our own, its sink's monitor recorded from the start. -----------------------------
@@ -113,10 +113,13 @@ for letter in B C D E F I J K L O; do
     cue_letter "$letter" LoseLetter+
 done
 # The losing click: the movie and the wrong-letter sound at once; 6 s later the music, 16 s after that
-# the music again, started by Timer1. The movie's playback is built when it is first played, which takes
-# the media system up to a few hundred milliseconds on a busy machine.
-cue_letter P GameOverMovie+/$((bound * 4)) LoseLetter+ BackSound+@6.0 BackSound+@22.0
-sleep 23
+# the music again, started by Timer1.
+cue_letter P GameOverMovie+ LoseLetter+ BackSound+@6.0 BackSound+@22.0
+sleep 1
+import -window root "$out/game-over.png"
+red=$(convert "$out/game-over.png" -fuzz 20% -fill black +opaque red -fill white -opaque red -format '%[fx:mean]' info:)
+awk -v red="$red" 'BEGIN { exit !(red > 0.01) }' || fail "the game-over movie's pictures were not seen (red share $red)"
+sleep 22
 open_file_menu "$out"
 paplay "$out/marker.wav"
 xdotool key Down Return

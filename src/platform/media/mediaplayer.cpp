@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/media/mediasystem.h"
+#include "platform/media/moviesound.h"
 #include "platform/media/soundcue.h"
 #include "platform/media/videofeed.h"
 #include "platform/media/videosurface.h"
@@ -21,6 +22,8 @@ namespace {
 
 // A sound is held in memory while the game runs; the music, the longest, is well under 1 MB.
 constexpr qint64 kLongestWaveBytes = 32 * 1024 * 1024;
+// A movie whose sound is played apart is read whole once; the game-over movie is well under 1 MB.
+constexpr qint64 kLongestMovieBytes = 64 * 1024 * 1024;
 
 QString shownName(const QString& fileName)
 {
@@ -110,17 +113,32 @@ void MediaPlayer::Play()
         m_sound->Play();
         return;
     }
+    // A movie played again while it plays runs on, and so does its sound.
+    if (m_soundtrack && !m_moviePlaying)
+        m_soundtrack->Play();
     m_moviePlaying = true;
-    m_feed->Play(m_fileName);
+    m_feed->Play(m_fileName, m_soundtrack != nullptr);
 }
 
 void MediaPlayer::Stop()
 {
     if (m_sound)
         m_sound->Stop();
+    if (m_soundtrack)
+        m_soundtrack->Stop();
     if (m_feed && m_moviePlaying)
         m_feed->Stop();
     m_moviePlaying = false;
+}
+
+void MediaPlayer::LoadSoundtrack()
+{
+    QFile file(m_fileName);
+    if (m_sound || m_soundtrack || !isOpen() || file.size() > kLongestMovieBytes ||
+        !file.open(QIODevice::ReadOnly))
+        return;
+    if (std::optional<MovieSound> sound = ReadMovieSound(file.readAll()))
+        m_soundtrack = new SoundCue(sound->samples, sound->format, this);
 }
 
 bool MediaPlayer::isPlaying() const

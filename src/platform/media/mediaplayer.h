@@ -37,11 +37,18 @@ public:
 
     void Play();
     void Stop();
+    // For a movie that must be heard the moment it is played: its uncompressed sound is taken out of the
+    // file now and from then on played from memory as a sound of its own, while the movie plays muted. A
+    // sound output starts within milliseconds, where the media system takes some two hundred to start a
+    // movie's sound. A movie without such a sound keeps playing its own.
+    void LoadSoundtrack();
 
     bool isOpen() const { return !m_fileName.isEmpty(); }
     const QString& fileName() const { return m_fileName; }
     // The sound, for a wave file; null for a movie.
     SoundCue* sound() const { return m_sound; }
+    // A movie's sound, played apart, once LoadSoundtrack has found one; null otherwise.
+    SoundCue* soundtrack() const { return m_soundtrack; }
     // Whether Play was asked last (and, for a movie, it has not played to its end since).
     bool isPlaying() const;
     int timesPlayedToEnd() const { return m_timesPlayedToEnd; }
@@ -54,8 +61,9 @@ Q_SIGNALS:
 private:
     void reportFailure(const QString& reason);
 
-    SoundCue* m_sound = nullptr; // for a wave file
-    VideoFeed* m_feed = nullptr; // for a movie: its playback and pictures, on the movie thread
+    SoundCue* m_sound = nullptr;      // for a wave file
+    SoundCue* m_soundtrack = nullptr; // for a movie whose sound is played apart
+    VideoFeed* m_feed = nullptr;      // for a movie: its playback and pictures, on the movie thread
     QString m_fileName;
     int m_timesPlayedToEnd = 0;
     bool m_moviePlaying = false;

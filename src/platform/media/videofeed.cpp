@@ -26,10 +26,10 @@ void VideoFeed::Release()
         delete this; // the thread has ended: nothing can deliver to the feed any more
 }
 
-void VideoFeed::Play(const QString& fileName)
+void VideoFeed::Play(const QString& fileName, bool soundPlayedApart)
 {
     QMetaObject::invokeMethod(
-        this, [this, fileName] { play(fileName); }, Qt::QueuedConnection);
+        this, [this, fileName, soundPlayedApart] { play(fileName, soundPlayedApart); }, Qt::QueuedConnection);
 }
 
 void VideoFeed::Stop()
@@ -37,7 +37,7 @@ void VideoFeed::Stop()
     QMetaObject::invokeMethod(this, &VideoFeed::takeDown, Qt::QueuedConnection);
 }
 
-void VideoFeed::play(const QString& fileName)
+void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
 {
     if (m_player && m_player->mediaStatus() == QMediaPlayer::EndOfMedia)
         takeDown(); // played to its end: built again, to start from the beginning
@@ -51,7 +51,10 @@ void VideoFeed::play(const QString& fileName)
     }
     m_lastError.clear();
     m_player = new QMediaPlayer(this);
-    m_player->setAudioOutput(new QAudioOutput(m_player));
+    auto* output = new QAudioOutput(m_player);
+    // Muted rather than left out, so that the movie keeps the pace it has with its sound.
+    output->setMuted(soundPlayedApart);
+    m_player->setAudioOutput(output);
     m_player->setVideoSink(m_sink);
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &VideoFeed::noteStatus);
     connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& why) {

@@ -27,8 +27,9 @@ public:
     static VideoFeed* Create();
     void Release();
 
-    // Post the request to the movie thread and return at once.
-    void Play(const QString& fileName);
+    // Post the request to the movie thread and return at once. A movie whose sound the game plays apart
+    // plays muted.
+    void Play(const QString& fileName, bool soundPlayedApart = false);
     void Stop();
 
 Q_SIGNALS:
@@ -40,7 +41,7 @@ Q_SIGNALS:
 
 private:
     VideoFeed() = default;
-    void play(const QString& fileName);
+    void play(const QString& fileName, bool soundPlayedApart);
     void takeDown();
     void noteStatus(QMediaPlayer::MediaStatus status);
     void take(const QVideoFrame& frame);
