@@ -1,7 +1,6 @@
 // The intro window: placement for the screen size, the 25-tick intro length, and the skip controls.
 
 #include "assets/datapaths.h"
-#include "assets/storedpictures.h"
 #include "platform/media/mediaplayer.h"
 #include "startup/application.h"
 #include "startup/clickablelabel.h"
@@ -11,16 +10,6 @@
 #include <memory>
 
 using zub::TSplashScreen;
-
-namespace {
-
-// The game's own data folder, with the real intro movie.
-zub::DataPaths SourceData()
-{
-    return zub::DataPaths(QStringLiteral(ZUB_SOURCE_DATA_DIR));
-}
-
-} // namespace
 
 class SplashTest : public QObject
 {
@@ -33,10 +22,8 @@ private Q_SLOTS:
     void placesComponentsForTheScreen_data();
     void placesComponentsForTheScreen();
     void showsTheSkipPictureStretchedAndTransparent();
-    void endsAfterTwentyFiveTicks();
-    void skipControlEndsTheIntroAtOnce_data();
-    void skipControlEndsTheIntroAtOnce();
-    void skipTextLiesOverTheSkipPicture();
+    void introEndsAtTheTwentyFifthTickOrASkipClick_data();
+    void introEndsAtTheTwentyFifthTickOrASkipClick();
 
 private:
     std::unique_ptr<TSplashScreen> m_splash;
@@ -48,7 +35,7 @@ void SplashTest::init()
 {
     m_errors.clear();
     zub::Application::instance()->setErrorReporter([this](const QString& message) { m_errors << message; });
-    m_splash = std::make_unique<TSplashScreen>(SourceData());
+    m_splash = std::make_unique<TSplashScreen>(zub::DataPaths(QStringLiteral(ZUB_SOURCE_DATA_DIR)));
     m_board = std::make_unique<QWidget>();
     m_splash->setMain(*m_board);
 }
@@ -103,11 +90,7 @@ void SplashTest::showsTheSkipPictureStretchedAndTransparent()
     QVERIFY(QTest::qWaitForWindowExposed(m_splash.get()));
 
     QVERIFY(m_splash->Image1().hasScaledContents());
-    // The picture's background colour is taken from its bottom-left pixel; its top-left corner has the
-    // same colour, and there the black strip shows through.
-    const QImage stored = zub::StoredPicture(QStringLiteral("SkipPicture"));
-    QCOMPARE(stored.pixelColor(0, stored.height() - 1).alpha(), 0);
-    QCOMPARE(stored.pixelColor(0, 0).alpha(), 0);
+    // The picture's top-left corner has its background colour: there the black strip shows through.
     const QImage shown = m_splash->Panel1().grab().toImage();
     const QRect area = m_splash->Image1().geometry();
     QCOMPARE(QColor(shown.pixel(area.topLeft())), QColor(Qt::black));
@@ -120,82 +103,54 @@ void SplashTest::showsTheSkipPictureStretchedAndTransparent()
     QVERIFY(drawn);
 }
 
-// With no click, the 25th tick of Timer1 stops the timer and the movie, shows the board and hides the
-// intro; the 24th does nothing.
-void SplashTest::endsAfterTwentyFiveTicks()
+void SplashTest::introEndsAtTheTwentyFifthTickOrASkipClick_data()
 {
-    m_splash->show();
-    QVERIFY(m_splash->Timer1().isActive());
-    QCOMPARE(m_splash->Timer1().interval(), 1000);
-
-    for (int tick = 1; tick < TSplashScreen::kIntroLength; ++tick)
-        m_splash->Timer1Timer();
-    QCOMPARE(m_splash->IntroTicks(), 24);
-    QVERIFY(m_splash->isVisible());
-    QVERIFY(!m_board->isVisible());
-    QVERIFY(m_splash->Timer1().isActive());
-
-    m_splash->Timer1Timer();
-
-    QCOMPARE(m_splash->IntroTicks(), 25);
-    QVERIFY(m_splash->introEnded());
-    QVERIFY(!m_splash->Timer1().isActive());
-    QVERIFY(!m_splash->Media().isPlaying());
-    QVERIFY(m_board->isVisible());
-    QVERIFY(m_board->windowState() & Qt::WindowMaximized);
-    QVERIFY(!m_splash->isVisible());
-}
-
-void SplashTest::skipControlEndsTheIntroAtOnce_data()
-{
-    QTest::addColumn<bool>("onPicture"); // the skip picture, or the "Skip Intro" text
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("click"); // on the skip picture, the "Skip Intro" text or where they overlap
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<bool>("ends");
 
-    QTest::newRow("skip picture") << true << Qt::LeftButton << true;
-    QTest::newRow("Skip Intro") << false << Qt::LeftButton << true;
-    QTest::newRow("right button") << true << Qt::RightButton << false;
+    QTest::newRow("24 ticks") << 24 << QString() << Qt::LeftButton << false;
+    QTest::newRow("25 ticks") << 25 << QString() << Qt::LeftButton << true;
+    QTest::newRow("skip picture") << 3 << "picture" << Qt::LeftButton << true;
+    QTest::newRow("Skip Intro") << 3 << "text" << Qt::LeftButton << true;
+    QTest::newRow("where they overlap") << 3 << "overlap" << Qt::LeftButton << true;
+    QTest::newRow("right button") << 3 << "picture" << Qt::RightButton << false;
 }
 
-// A click on the skip picture or "Skip Intro" before the 25th tick ends the intro at once; the timer
-// then never reaches 25.
-void SplashTest::skipControlEndsTheIntroAtOnce()
+// The 25th one-second tick of Timer1, or a click on the skip picture or "Skip Intro" before it, stops the
+// timer and the movie, shows the board maximised and hides the intro; the 24th tick does nothing.
+// "Skip Intro" lies across the lower part of the skip picture, and a click where they overlap skips.
+void SplashTest::introEndsAtTheTwentyFifthTickOrASkipClick()
 {
-    QFETCH(bool, onPicture);
+    QFETCH(int, ticks);
+    QFETCH(QString, click);
     QFETCH(Qt::MouseButton, button);
     QFETCH(bool, ends);
 
-    m_splash->FormCreate(1024, 768);
     m_splash->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_splash.get()));
-    for (int tick = 0; tick < 3; ++tick)
+    QCOMPARE(m_splash->Timer1().interval(), 1000);
+    for (int tick = 0; tick < ticks; ++tick)
         m_splash->Timer1Timer();
-
-    zub::ClickableLabel& control = onPicture ? m_splash->Image1() : m_splash->Label2();
-    QTest::mouseClick(&control, button, Qt::NoModifier, QPoint(5, 5));
-
-    QCOMPARE(m_splash->introEnded(), ends);
-    QCOMPARE(m_splash->Timer1().isActive(), !ends);
-    QCOMPARE(m_board->isVisible(), ends);
-    QCOMPARE(m_splash->isVisible(), !ends);
-    QCOMPARE(m_splash->IntroTicks(), 3);
-    if (ends)
-        QVERIFY(!m_splash->Media().isPlaying());
-}
-
-// "Skip Intro" lies across the lower part of the skip picture; a click where they overlap still skips.
-void SplashTest::skipTextLiesOverTheSkipPicture()
-{
-    m_splash->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_splash.get()));
 
     const QRect overlap = m_splash->Image1().geometry().intersected(m_splash->Label2().geometry());
     QVERIFY(!overlap.isEmpty());
     QCOMPARE(m_splash->Panel1().childAt(overlap.center()), &m_splash->Label2());
+    if (click == QStringLiteral("overlap"))
+        QTest::mouseClick(m_splash->windowHandle(), button, Qt::NoModifier,
+                          m_splash->Panel1().mapTo(m_splash.get(), overlap.center()));
+    else if (!click.isEmpty())
+        QTest::mouseClick(click == QStringLiteral("picture") ? &m_splash->Image1() : &m_splash->Label2(),
+                          button, Qt::NoModifier, QPoint(5, 5));
 
-    QTest::mouseClick(m_splash->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      m_splash->Panel1().mapTo(m_splash.get(), overlap.center()));
-    QVERIFY(m_splash->introEnded());
+    QCOMPARE(m_splash->IntroTicks(), ticks);
+    QCOMPARE(m_splash->introEnded(), ends);
+    QCOMPARE(m_splash->Timer1().isActive(), !ends);
+    QCOMPARE(m_splash->Media().isPlaying(), !ends);
+    QCOMPARE(m_board->isVisible(), ends);
+    QCOMPARE(bool(m_board->windowState() & Qt::WindowMaximized), ends);
+    QCOMPARE(m_splash->isVisible(), !ends);
 }
 
 int main(int argc, char* argv[])

@@ -1,22 +1,29 @@
-// The start-up sequence with the real windows: failures while the windows are built, the hand-over from
-// the intro to the board, and the end of the game.
+// The application object and the start-up sequence with the real windows: errors from event handlers are
+// shown and the game goes on, failures while the windows are built end the program before any window,
+// the intro hands over to the board, and the message loop ends through Terminate or the close of a main
+// window, and only then.
 
 #include "assets/datapaths.h"
 #include "assets/medianames.h"
 #include "board/boardcontrols.h"
+#include "board/clickareacontrol.h"
 #include "board/mainscr.h"
 #include "boardtestdata.h"
 #include "game/game.h"
+#include "platform/error.h"
 #include "startup/application.h"
 #include "startup/clickablelabel.h"
 #include "startup/splash.h"
 #include "startup/startup.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <stdexcept>
 
 using zub::Application;
 
@@ -45,6 +52,20 @@ protected:
     }
 };
 
+// Runs the message loop through run with action queued as its first event, and tells whether the loop
+// ended by itself: one still running after 10 s is ended, so that it fails the test instead of hanging it.
+bool LoopEnds(
+    const std::function<void()>& action, const std::function<void()>& run = [] { App().Run(); })
+{
+    QTimer::singleShot(0, &App(), action);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, &App(), [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    run();
+    return watchdog.isActive();
+}
+
 zub::TSplashScreen& Intro()
 {
     return *static_cast<zub::TSplashScreen*>(App().MainForm());
@@ -59,15 +80,6 @@ zub::TMain& Board()
     qFatal("the board was not built");
 }
 
-// A control of the board by its component name.
-template <typename Control = QWidget> Control& BoardControl(const char* name)
-{
-    auto* control = Board().findChild<Control*>(QLatin1StringView(name));
-    if (!control)
-        qFatal("the board has no control named %s", name);
-    return *control;
-}
-
 } // namespace
 
 class StartupTest : public QObject
@@ -78,10 +90,12 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void handlerErrorIsShownAndTheGameGoesOn_data();
+    void handlerErrorIsShownAndTheGameGoesOn();
     void missingMediaFileEndsTheProgramBeforeAnyWindow_data();
     void missingMediaFileEndsTheProgramBeforeAnyWindow();
     void introHandsOverToTheBoardWhoseGameStartsOnce();
-    void boardErrorsAreShownByTheApplication();
+    void onlyTerminateEndsTheLoopAlsoFromAnOpenErrorBox();
     void closingOrExitEndsTheGameWithNoWindowLeft_data();
     void closingOrExitEndsTheGameWithNoWindowLeft();
 
@@ -98,6 +112,36 @@ void StartupTest::init()
 void StartupTest::cleanup()
 {
     App().DestroyForms();
+}
+
+void StartupTest::handlerErrorIsShownAndTheGameGoesOn_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("game error") << 0 << QStringLiteral("Cannot read \"datalst2.zub\".");
+    QTest::newRow("standard exception") << 1 << QStringLiteral("vector::at");
+    QTest::newRow("anything else is still described")
+        << 2 << QStringLiteral("An unexpected error stopped the game's last action.");
+}
+
+// An error inside an event handler is shown once, in the error box, and the next event is handled.
+void StartupTest::handlerErrorIsShownAndTheGameGoesOn()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, shown);
+
+    bool nextHandled = false;
+    QTimer::singleShot(0, &App(), [kind] {
+        if (kind == 0)
+            throw zub::Error(QStringLiteral("Cannot read \"datalst2.zub\"."));
+        if (kind == 1)
+            throw std::out_of_range("vector::at");
+        throw 42;
+    });
+    QTimer::singleShot(0, &App(), [&] { nextHandled = true; });
+    QTRY_VERIFY(nextHandled);
+    QCOMPARE(m_errors, QStringList{shown});
 }
 
 void StartupTest::missingMediaFileEndsTheProgramBeforeAnyWindow_data()
@@ -125,88 +169,112 @@ void StartupTest::missingMediaFileEndsTheProgramBeforeAnyWindow()
     QCOMPARE(App().MainForm(), nullptr);
 }
 
-// The intro's 25th tick shows the board, whose game starts on that first show; a later activation of
-// the board does not start it again.
+// Skipping the intro shows the board, whose game starts on that first show; a later activation of the
+// board does not start it again. An error in one of the board's handlers then reaches the player through
+// the application's one error box.
 void StartupTest::introHandsOverToTheBoardWhoseGameStartsOnce()
 {
     const BoardTestData data(QStringLiteral("CAT"));
     zub::CreateGameForms(App(), data.paths(), data.highScoreFile());
     Intro().show();
-    QVERIFY(!Board().isVisible());
     QCOMPARE(Board().game().state().WordLength, 0);
 
-    for (int tick = 0; tick < zub::TSplashScreen::kIntroLength; ++tick)
-        Intro().Timer1Timer();
+    QTest::mouseClick(&Intro().Label2(), Qt::LeftButton);
     QVERIFY(Board().isVisible());
     QTRY_COMPARE(Board().game().state().WordLength, 3);
     QCOMPARE(Board().game().board().Letter[0].Caption, QStringLiteral("C"));
 
     // A wrong guess, then the board is activated again: the game goes on where it was.
-    QTest::mouseClick(&BoardControl("ZButton"), Qt::LeftButton);
-    QCOMPARE(Board().game().state().WrongGuessCount, 1);
+    QTest::mouseClick(Board().controls().tileButtons[25], Qt::LeftButton);
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&Board(), &activate);
     QCoreApplication::processEvents();
     QCOMPARE(Board().game().state().WrongGuessCount, 1);
     QVERIFY(!Board().game().board().Tiles[25].Button.Enabled);
     QVERIFY(m_errors.isEmpty());
+
+    QVERIFY(QFile::remove(data.paths().wordList1000()));
+    auto* newGame = Board().findChild<QAction*>(QStringLiteral("Exit1"));
+    QVERIFY(newGame);
+    newGame->trigger(); // it reads the word list
+    QCOMPARE(m_errors.size(), 1);
+    QVERIFY2(m_errors.front().contains(QStringLiteral("datalst2.zub")), qPrintable(m_errors.front()));
 }
 
-// An error in one of the board's handlers reaches the player through the application's one error box.
-void StartupTest::boardErrorsAreShownByTheApplication()
+// Hiding the intro, or closing a window other than the main one, leaves the loop running; Terminate ends
+// it, also while a nested loop runs, as it does while an error box is open.
+void StartupTest::onlyTerminateEndsTheLoopAlsoFromAnOpenErrorBox()
 {
-    const BoardTestData data(QStringLiteral("CAT"));
-    zub::CreateGameForms(App(), data.paths(), data.highScoreFile());
-    QVERIFY(QFile::remove(data.paths().wordList1000()));
+    const zub::DataPaths data(QStringLiteral(ZUB_SOURCE_DATA_DIR));
+    auto& intro = App().CreateForm<zub::TSplashScreen>(data);
+    auto& board = App().CreateForm<QWidget>();
+    intro.setMain(board);
+    bool ranOn = false;
+    bool boxClosed = false;
+    App().setErrorReporter([&](const QString&) {
+        QTimer::singleShot(0, &App(), [] { App().Terminate(); });
+        QEventLoop box;
+        box.exec();
+        boxClosed = true;
+    });
 
-    QTest::mouseClick(&Intro().Label2(), Qt::LeftButton);
-
-    QTRY_COMPARE(m_errors.size(), 1);
-    QVERIFY2(m_errors.front().contains(QStringLiteral("datalst2.zub")), qPrintable(m_errors.front()));
+    QVERIFY(LoopEnds([&] {
+        QTest::mouseClick(&intro.Label2(), Qt::LeftButton);
+        board.close();
+        QTimer::singleShot(50, &App(), [&] {
+            ranOn = true;
+            App().ShowException(QStringLiteral("broken"));
+        });
+    }));
+    QVERIFY(ranOn);
+    QVERIFY(boxClosed);
+    QVERIFY(!intro.isVisible());
 }
 
 void StartupTest::closingOrExitEndsTheGameWithNoWindowLeft_data()
 {
-    QTest::addColumn<bool>("useExit");
+    QTest::addColumn<QString>("ending");
     QTest::addColumn<bool>("nameEntryOpen");
-    QTest::newRow("close box") << false << false;
-    QTest::newRow("File > Exit") << true << false;
-    QTest::newRow("close box with the name entry open") << false << true;
-    QTest::newRow("File > Exit with the name entry open") << true << true;
+    QTest::newRow("intro's close box") << "intro" << false;
+    QTest::newRow("close box") << "close" << false;
+    QTest::newRow("File > Exit") << "exit" << false;
+    QTest::newRow("close box with the name entry open") << "close" << true;
+    QTest::newRow("File > Exit with the name entry open") << "exit" << true;
 }
 
-// Closing the board or choosing File > Exit ends the message loop; the program returns 0 and leaves no
-// window behind, and a name typed but not confirmed is not stored.
+// Closing the intro or the board, or choosing File > Exit, ends the message loop; the program returns 0
+// and leaves no window behind, and a name typed but not confirmed is not stored.
 void StartupTest::closingOrExitEndsTheGameWithNoWindowLeft()
 {
-    QFETCH(bool, useExit);
+    QFETCH(QString, ending);
     QFETCH(bool, nameEntryOpen);
     const BoardTestData data(QStringLiteral("CAT"));
-    bool boardWasShown = false;
+    int result = -1;
 
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, &App(), [] { QCoreApplication::exit(1); });
-    const int result = zub::RunApplication(App(), [&](Application& application) {
-        zub::CreateGameForms(application, data.paths(), data.highScoreFile());
-        QTimer::singleShot(0, &application, [&] {
-            QTest::mouseClick(&Intro().Label2(), Qt::LeftButton);
-            boardWasShown = Board().isVisible();
-            if (nameEntryOpen) {
-                BoardControl("EnterNamePanel").show();
-                QTest::keyClicks(&BoardControl<QLineEdit>("NameText"), QStringLiteral("Nobody"));
+    QVERIFY(LoopEnds(
+        [&] {
+            if (ending == QStringLiteral("intro")) {
+                Intro().close();
+                return;
             }
-            if (useExit)
+            QTest::mouseClick(&Intro().Label2(), Qt::LeftButton);
+            QVERIFY(Board().isVisible());
+            if (nameEntryOpen) {
+                Board().controls().EnterNamePanel->show();
+                QTest::keyClicks(Board().controls().NameText, QStringLiteral("Nobody"));
+            }
+            if (ending == QStringLiteral("exit"))
                 Board().controls().Exit2->trigger();
             else
                 Board().close();
-        });
-        watchdog.start(10000);
-    });
+        },
+        [&] {
+            result = zub::RunApplication(App(), [&](Application& application) {
+                zub::CreateGameForms(application, data.paths(), data.highScoreFile());
+            });
+        }));
 
     QCOMPARE(result, 0);
-    QVERIFY2(watchdog.isActive(), "the message loop did not end");
-    QVERIFY(boardWasShown);
     QCOMPARE(App().MainForm(), nullptr);
     for (const QWidget* window : QApplication::topLevelWidgets())
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
