@@ -35,8 +35,8 @@ class BoardPictureTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init() { m_board = std::make_unique<ShownBoard>(); }
+    void cleanup() { m_board.reset(); }
     void backdropFillsItsPlaceAtItsOwnSize();
     void usedTileShowsItsLetterInWhite_data();
     void usedTileShowsItsLetterInWhite();
@@ -46,16 +46,6 @@ private:
 
     std::unique_ptr<ShownBoard> m_board;
 };
-
-void BoardPictureTest::init()
-{
-    m_board = std::make_unique<ShownBoard>();
-}
-
-void BoardPictureTest::cleanup()
-{
-    m_board.reset();
-}
 
 void BoardPictureTest::backdropFillsItsPlaceAtItsOwnSize()
 {
@@ -97,11 +87,8 @@ void BoardPictureTest::usedTileShowsItsLetterInWhite()
     const int redAfter = countPixels(after, picture, isRed);
     const int whiteBefore = countPixels(before, picture, isWhite);
     const int whiteAfter = countPixels(after, picture, isWhite);
-    const QString counts = QStringLiteral("red %1 -> %2, white %3 -> %4")
-                               .arg(redBefore)
-                               .arg(redAfter)
-                               .arg(whiteBefore)
-                               .arg(whiteAfter);
+    const QString counts =
+        QString::asprintf("red %d -> %d, white %d -> %d", redBefore, redAfter, whiteBefore, whiteAfter);
     QVERIFY2(redBefore > 40, qPrintable(counts));
     QVERIFY2(redAfter < redBefore / 4, qPrintable(counts));
     QVERIFY2(whiteAfter > whiteBefore + redBefore / 2, qPrintable(counts));

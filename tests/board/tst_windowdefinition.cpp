@@ -32,8 +32,12 @@ class WindowDefinitionTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
+    void initTestCase() { m_board = std::make_unique<ShownBoard>(); }
+    void cleanupTestCase()
+    {
+        QVERIFY2(m_board->errors().isEmpty(), qPrintable(m_board->errors().join(QLatin1Char('\n'))));
+        m_board.reset();
+    }
     void controlsLieInsideTheirParents();
     void clickAreasLieApartEachUnderItsTile();
     void panelsButtonsAndEditsLieAboveGraphics();
@@ -45,17 +49,6 @@ private:
     std::unique_ptr<ShownBoard> m_board;
 };
 
-void WindowDefinitionTest::initTestCase()
-{
-    m_board = std::make_unique<ShownBoard>();
-}
-
-void WindowDefinitionTest::cleanupTestCase()
-{
-    QVERIFY2(m_board->errors().isEmpty(), qPrintable(m_board->errors().join(QLatin1Char('\n'))));
-    m_board.reset();
-}
-
 // With a word on the board, every control, shown or not, lies inside its parent; the 960 x 660 board
 // lies inside the window's client area.
 void WindowDefinitionTest::controlsLieInsideTheirParents()
@@ -66,14 +59,9 @@ void WindowDefinitionTest::controlsLieInsideTheirParents()
     const QList<QWidget*> controls = back->findChildren<QWidget*>();
     QVERIFY(controls.size() > 100);
     for (const QWidget* control : controls) {
-        const QString where = QStringLiteral("%1 at %2, %3, %4 x %5 in %6")
-                                  .arg(control->objectName())
-                                  .arg(control->x())
-                                  .arg(control->y())
-                                  .arg(control->width())
-                                  .arg(control->height())
-                                  .arg(control->parentWidget()->objectName());
-        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(where));
+        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()),
+                 qPrintable(control->objectName() + QStringLiteral(" in ") +
+                            control->parentWidget()->objectName()));
     }
 }
 
