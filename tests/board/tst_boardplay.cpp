@@ -25,14 +25,170 @@ private Q_SLOTS:
         QVERIFY2(m_board->errors().isEmpty(), qPrintable(m_board->errors().join(QLatin1Char('\n'))));
         m_board.reset();
     }
-    void showingTheBoardStartsPlay();
-    void tilesPlayAWordToItsWin();
-    void tilesPlayAWordToItsLossAndTheNameEntry();
-    void usedLockedAndHalfClickedControlsDoNothing();
-    void menusSetCaptionsAndCheckMarks_data();
-    void menusSetCaptionsAndCheckMarks();
-    void panelsOpenFromTheMenuAndCloseWithEnter();
-    void handlerErrorIsReportedAndTheBoardStillShown();
+
+    // The word's dashes and hidden letter slots in their places, the first stage of the gallows, the
+    // high-score table from its file; the Level menu and New Word are closed.
+    void showingTheBoardStartsPlay()
+    {
+        QCOMPARE(label("Dashes"), QStringLiteral("_ _ _ _ _"));
+        QCOMPARE(m_board->find("Letter1")->x(), 154);
+        QVERIFY(!shown("Letter1"));
+        QVERIFY(showsPicture("HangmanPic", "HANGPOS1") && showsPicture("SwitchPosPic", "SWITCHPOS1"));
+        QVERIFY(showsPicture("HighScoreImage", "HANGHIGHSCORE"));
+        QCOMPARE(label("HSLabel1"), QStringLiteral("Ann"));
+        QCOMPARE(label("HSLabel20"), QStringLiteral("100"));
+        QCOMPARE(label("HighestScoreLabel"), QStringLiteral("1500"));
+        QVERIFY(!m_board->find<QAction>("Hints1")->isEnabled());
+        QVERIFY(shown("NewWordPic") && !enabled("NewWordClick"));
+    }
+
+    // Each found letter shows its used tile and its slot and scores 100; the win shows the well-done panel
+    // until the win timer ticks and opens New Word, which draws the next word and keeps the score.
+    void tilesPlayAWordToItsWin()
+    {
+        const char* guesses[] = {"BButton", "oButton", "AButton", "RButton", "DButton"};
+        for (int n = 1; n <= 5; ++n) {
+            m_board->click(guesses[n - 1]);
+            QVERIFY2(shown(QChar(guesses[n - 1][0]).toUpper() + QStringLiteral("Pic")), guesses[n - 1]);
+            QVERIFY(!enabled(guesses[n - 1]));
+            QVERIFY(shown(QStringLiteral("Letter%1").arg(n)));
+            QCOMPARE(label("ScorePointsLabel"), QString::number(100 * n));
+        }
+        QCOMPARE(label("Letter2"), QStringLiteral("O"));
+        QVERIFY(shown("WellDonePanel") && active("WinTimer"));
+        QVERIFY(!shown("NewWordPic") && enabled("NewWordClick"));
+
+        m_board->window().WinTimerTimer();
+        QVERIFY(!shown("WellDonePanel") && !active("WinTimer"));
+
+        m_board->click("NewWordClick");
+        QVERIFY(!shown("Letter1") && !shown("BPic") && enabled("BButton") && shown("NewWordPic"));
+        QCOMPARE(label("ScorePointsLabel"), QStringLiteral("500"));
+    }
+
+    // Each wrong letter shows the next stage of the gallows and the switch; the eleventh loses the word,
+    // shows the word and the movie, and the game-over timer's tick opens the name entry, whose name Enter
+    // confirms into the high-score table.
+    void tilesPlayAWordToItsLossAndTheNameEntry()
+    {
+        m_board->click("BButton");
+        m_board->click("oButton"); // 200 points: better than rank 10
+        int wrong = 0;
+        for (const char letter : QByteArrayView("CEFGHIJKLM")) {
+            m_board->click(QStringLiteral("%1Button").arg(QLatin1Char(letter)));
+            const QString stage = QString::number(++wrong + 1);
+            QVERIFY2(showsPicture("HangmanPic", QStringLiteral("HANGPOS") + stage), qPrintable(stage));
+            QVERIFY(showsPicture("SwitchPosPic", QStringLiteral("SWITCHPOS") + stage));
+            QVERIFY(!shown("MovieScreen"));
+        }
+        m_board->click("NButton");
+        QVERIFY(shown("MovieScreen") && active("GameOverTimer"));
+        for (int n = 1; n <= 5; ++n)
+            QVERIFY(shown(QStringLiteral("Letter%1").arg(n)));
+
+        m_board->window().GameOverTimerTimer();
+        QVERIFY(shown("EnterNamePanel") && !active("GameOverTimer") && active("Timer1"));
+        auto* nameText = m_board->find<QLineEdit>("NameText");
+        QVERIFY(QApplication::focusWidget() != nameText); // the player clicks into it
+        QTest::mouseClick(nameText, Qt::LeftButton);
+        QTest::keyClicks(nameText, QStringLiteral("Zed"));
+        QCOMPARE(m_board->board().NameText, QStringLiteral("Zed"));
+        QTest::keyClick(nameText, Qt::Key_Return); // Enter confirms the name, as its OK button does
+
+        QVERIFY(!shown("EnterNamePanel") && shown("GameOverPanel"));
+        QCOMPARE(label("HSLabel19"), QStringLiteral("Zed"));
+        QCOMPARE(label("HSLabel20"), QStringLiteral("200"));
+        QCOMPARE(nameText->text(), QStringLiteral("Zed")); // kept for the next game
+    }
+
+    // A used tile's click area is disabled, New Word is locked during a word, and a press on a tile released
+    // outside it is no click.
+    void usedLockedAndHalfClickedControlsDoNothing()
+    {
+        m_board->click("BButton");
+        m_board->click("BButton");
+        m_board->click("NewWordClick");
+        QWidget* tile = m_board->find("oButton");
+        QTest::mousePress(tile, Qt::LeftButton, {}, tile->rect().center());
+        QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(tile->width() + 20, tile->height() / 2));
+
+        QCOMPARE(label("ScorePointsLabel"), QStringLiteral("100"));
+        QCOMPARE(m_board->window().game().state().LettersFound, 1);
+        QVERIFY(shown("NewWordPic") && shown("Letter1"));
+        QVERIFY(enabled("oButton"));
+    }
+
+    // The menu choices reach the rules, and the title, the check marks and the Level menu, open only after
+    // New Game and until a level is chosen, show what they decide.
+    void menusSetCaptionsAndCheckMarks()
+    {
+        const auto checked = [this] {
+            QStringList items;
+            for (const char* item : {"N10001", "N20001", "EnableHints1", "EnablePictures1", "EnableBoth1"})
+                items << (m_board->find<QAction>(item)->isChecked() ? item : "");
+            items.removeAll(QString());
+            return items;
+        };
+        const auto levelOpen = [this] { return m_board->find<QAction>("Hints1")->isEnabled(); };
+
+        m_board->choose("N20001");
+        QCOMPARE(m_board->window().windowTitle(),
+                 QStringLiteral("Hangman Version 1.2 - Level - Easy -Words 2000+"));
+        QCOMPARE(checked(), (QStringList{"N20001", "EnableHints1"}));
+        m_board->choose("Exit1");
+        QVERIFY(levelOpen());
+        m_board->choose("EnablePictures1");
+        QCOMPARE(checked(), (QStringList{"N20001", "EnablePictures1"}));
+        QVERIFY(!levelOpen());
+        m_board->choose("N10001");
+        m_board->choose("Exit1");
+        m_board->choose("EnableBoth1");
+        QCOMPARE(checked(), (QStringList{"N10001", "EnableBoth1"}));
+    }
+
+    // The high-score and about panels open from the menu; Enter closes the topmost, the about panel first,
+    // and does nothing with no panel open; the about panel's button closes it too.
+    void panelsOpenFromTheMenuAndCloseWithEnter()
+    {
+        m_board->choose("Show1");
+        m_board->choose("About1");
+        QVERIFY(shown("GameOverPanel") && shown("AboutPanel"));
+
+        m_board->pressEnter();
+        QVERIFY(!shown("AboutPanel") && shown("GameOverPanel"));
+        m_board->pressEnter();
+        QVERIFY(!shown("GameOverPanel"));
+        m_board->pressEnter();
+        QCOMPARE(label("ScorePointsLabel"), QStringLiteral("0"));
+
+        m_board->choose("About1");
+        m_board->click("BitBtn2");
+        QVERIFY(!shown("AboutPanel"));
+    }
+
+    // A word list that fails at New Game is reported naming it, over a board that already shows what New
+    // Game did before the failure; once the list is mended, the game goes on.
+    void handlerErrorIsReportedAndTheBoardStillShown()
+    {
+        m_board->click("BButton");
+        m_board->data().write(QStringLiteral("datalst2.zub"), "many\r\nBOARD\r\n");
+        QStringList reported;
+        m_board->window().setErrorReporter([&](const QString& message) {
+            reported << message;
+            QCOMPARE(label("ScorePointsLabel"), QStringLiteral("0"));
+            QVERIFY(!shown("BPic") && enabled("BButton") && !shown("Letter1"));
+        });
+
+        m_board->choose("Exit1");
+        QCOMPARE(reported.size(), 1);
+        QVERIFY2(reported.first().contains(QStringLiteral("datalst2.zub")), qPrintable(reported.first()));
+
+        m_board->data().write(QStringLiteral("datalst2.zub"), "1\r\nBOARD\r\n");
+        m_board->choose("Exit1");
+        m_board->click("DButton");
+        QVERIFY(shown("Letter5"));
+        QCOMPARE(reported.size(), 1);
+    }
 
 private:
     QString label(const char* name) const { return m_board->find<zub::BoardLabel>(name)->caption(); }
@@ -47,176 +203,6 @@ private:
 
     std::unique_ptr<ShownBoard> m_board;
 };
-
-// The word's dashes and hidden letter slots in their places, the first stage of the gallows, the
-// high-score table from its file; the Level menu and New Word are closed.
-void BoardPlayTest::showingTheBoardStartsPlay()
-{
-    QCOMPARE(label("Dashes"), QStringLiteral("_ _ _ _ _"));
-    QCOMPARE(m_board->find("Letter1")->x(), 154);
-    QVERIFY(!shown("Letter1"));
-    QVERIFY(showsPicture("HangmanPic", "HANGPOS1") && showsPicture("SwitchPosPic", "SWITCHPOS1"));
-    QVERIFY(showsPicture("HighScoreImage", "HANGHIGHSCORE"));
-    QCOMPARE(label("HSLabel1"), QStringLiteral("Ann"));
-    QCOMPARE(label("HSLabel20"), QStringLiteral("100"));
-    QCOMPARE(label("HighestScoreLabel"), QStringLiteral("1500"));
-    QVERIFY(!m_board->find<QAction>("Hints1")->isEnabled());
-    QVERIFY(shown("NewWordPic") && !enabled("NewWordClick"));
-}
-
-// Each found letter shows its used tile and its slot and scores 100; the win shows the well-done panel
-// until the win timer ticks and opens New Word, which draws the next word and keeps the score.
-void BoardPlayTest::tilesPlayAWordToItsWin()
-{
-    const char* guesses[] = {"BButton", "oButton", "AButton", "RButton", "DButton"};
-    for (int n = 1; n <= 5; ++n) {
-        m_board->click(guesses[n - 1]);
-        QVERIFY2(shown(QChar(guesses[n - 1][0]).toUpper() + QStringLiteral("Pic")), guesses[n - 1]);
-        QVERIFY(!enabled(guesses[n - 1]));
-        QVERIFY(shown(QStringLiteral("Letter%1").arg(n)));
-        QCOMPARE(label("ScorePointsLabel"), QString::number(100 * n));
-    }
-    QCOMPARE(label("Letter2"), QStringLiteral("O"));
-    QVERIFY(shown("WellDonePanel") && active("WinTimer"));
-    QVERIFY(!shown("NewWordPic") && enabled("NewWordClick"));
-
-    m_board->window().WinTimerTimer();
-    QVERIFY(!shown("WellDonePanel") && !active("WinTimer"));
-
-    m_board->click("NewWordClick");
-    QVERIFY(!shown("Letter1") && !shown("BPic") && enabled("BButton") && shown("NewWordPic"));
-    QCOMPARE(label("ScorePointsLabel"), QStringLiteral("500"));
-}
-
-// Each wrong letter shows the next stage of the gallows and the switch; the eleventh loses the word,
-// shows the word and the movie, and the game-over timer's tick opens the name entry, whose name Enter
-// confirms into the high-score table.
-void BoardPlayTest::tilesPlayAWordToItsLossAndTheNameEntry()
-{
-    m_board->click("BButton");
-    m_board->click("oButton"); // 200 points: better than rank 10
-    int wrong = 0;
-    for (const char letter : QByteArrayView("CEFGHIJKLM")) {
-        m_board->click(QStringLiteral("%1Button").arg(QLatin1Char(letter)));
-        const QString stage = QString::number(++wrong + 1);
-        QVERIFY2(showsPicture("HangmanPic", QStringLiteral("HANGPOS") + stage), qPrintable(stage));
-        QVERIFY(showsPicture("SwitchPosPic", QStringLiteral("SWITCHPOS") + stage));
-        QVERIFY(!shown("MovieScreen"));
-    }
-    m_board->click("NButton");
-    QVERIFY(shown("MovieScreen") && active("GameOverTimer"));
-    for (int n = 1; n <= 5; ++n)
-        QVERIFY(shown(QStringLiteral("Letter%1").arg(n)));
-
-    m_board->window().GameOverTimerTimer();
-    QVERIFY(shown("EnterNamePanel") && !active("GameOverTimer") && active("Timer1"));
-    auto* nameText = m_board->find<QLineEdit>("NameText");
-    QVERIFY(QApplication::focusWidget() != nameText); // the player clicks into it
-    QTest::mouseClick(nameText, Qt::LeftButton);
-    QTest::keyClicks(nameText, QStringLiteral("Zed"));
-    QCOMPARE(m_board->board().NameText, QStringLiteral("Zed"));
-    QTest::keyClick(nameText, Qt::Key_Return); // Enter confirms the name, as its OK button does
-
-    QVERIFY(!shown("EnterNamePanel") && shown("GameOverPanel"));
-    QCOMPARE(label("HSLabel19"), QStringLiteral("Zed"));
-    QCOMPARE(label("HSLabel20"), QStringLiteral("200"));
-    QCOMPARE(nameText->text(), QStringLiteral("Zed")); // kept for the next game
-}
-
-// A used tile's click area is disabled, New Word is locked during a word, and a press on a tile released
-// outside it is no click.
-void BoardPlayTest::usedLockedAndHalfClickedControlsDoNothing()
-{
-    m_board->click("BButton");
-    m_board->click("BButton");
-    m_board->click("NewWordClick");
-    QWidget* tile = m_board->find("oButton");
-    QTest::mousePress(tile, Qt::LeftButton, {}, tile->rect().center());
-    QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(tile->width() + 20, tile->height() / 2));
-
-    QCOMPARE(label("ScorePointsLabel"), QStringLiteral("100"));
-    QCOMPARE(m_board->window().game().state().LettersFound, 1);
-    QVERIFY(shown("NewWordPic") && shown("Letter1"));
-    QVERIFY(enabled("oButton"));
-}
-
-void BoardPlayTest::menusSetCaptionsAndCheckMarks_data()
-{
-    QTest::addColumn<QStringList>("choices");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QStringList>("checked");
-
-    QTest::newRow("2000+") << QStringList{"N20001"} << "Hangman Version 1.2 - Level - Easy -Words 2000+"
-                           << QStringList{"N20001", "EnableHints1"};
-    QTest::newRow("Normal") << QStringList{"Exit1", "EnablePictures1"}
-                            << "Hangman Version 1.2 - Level - Normal"
-                            << QStringList{"N10001", "EnablePictures1"};
-    QTest::newRow("Hard") << QStringList{"Exit1", "EnableBoth1"} << "Hangman Version 1.2 - Level - Hard"
-                          << QStringList{"N10001", "EnableBoth1"};
-    QTest::newRow("New Game") << QStringList{"Exit1"} << "Hangman Version 1.2 - Level - Easy - Words 1000+"
-                              << QStringList{"N10001", "EnableHints1"};
-}
-
-// The menu choices reach the rules, and the title, the check marks and the Level menu, open only after
-// New Game and until a level is chosen, show what they decide.
-void BoardPlayTest::menusSetCaptionsAndCheckMarks()
-{
-    QFETCH(QStringList, choices);
-    QFETCH(QString, caption);
-    QFETCH(QStringList, checked);
-
-    for (const QString& choice : choices)
-        m_board->choose(choice);
-
-    QCOMPARE(m_board->window().windowTitle(), caption);
-    for (const char* item : {"N10001", "N20001", "EnableHints1", "EnablePictures1", "EnableBoth1"})
-        QCOMPARE(m_board->find<QAction>(item)->isChecked(), checked.contains(item));
-    QCOMPARE(m_board->find<QAction>("Hints1")->isEnabled(), choices.last() == QStringLiteral("Exit1"));
-}
-
-// The high-score and about panels open from the menu; Enter closes the topmost, the about panel first,
-// and does nothing with no panel open; the about panel's button closes it too.
-void BoardPlayTest::panelsOpenFromTheMenuAndCloseWithEnter()
-{
-    m_board->choose("Show1");
-    m_board->choose("About1");
-    QVERIFY(shown("GameOverPanel") && shown("AboutPanel"));
-
-    m_board->pressEnter();
-    QVERIFY(!shown("AboutPanel") && shown("GameOverPanel"));
-    m_board->pressEnter();
-    QVERIFY(!shown("GameOverPanel"));
-    m_board->pressEnter();
-    QCOMPARE(label("ScorePointsLabel"), QStringLiteral("0"));
-
-    m_board->choose("About1");
-    m_board->click("BitBtn2");
-    QVERIFY(!shown("AboutPanel"));
-}
-
-// A word list that fails at New Game is reported naming it, over a board that already shows what New
-// Game did before the failure; once the list is mended, the game goes on.
-void BoardPlayTest::handlerErrorIsReportedAndTheBoardStillShown()
-{
-    m_board->click("BButton");
-    m_board->data().write(QStringLiteral("datalst2.zub"), "many\r\nBOARD\r\n");
-    QStringList reported;
-    m_board->window().setErrorReporter([&](const QString& message) {
-        reported << message;
-        QCOMPARE(label("ScorePointsLabel"), QStringLiteral("0"));
-        QVERIFY(!shown("BPic") && enabled("BButton") && !shown("Letter1"));
-    });
-
-    m_board->choose("Exit1");
-    QCOMPARE(reported.size(), 1);
-    QVERIFY2(reported.first().contains(QStringLiteral("datalst2.zub")), qPrintable(reported.first()));
-
-    m_board->data().write(QStringLiteral("datalst2.zub"), "1\r\nBOARD\r\n");
-    m_board->choose("Exit1");
-    m_board->click("DButton");
-    QVERIFY(shown("Letter5"));
-    QCOMPARE(reported.size(), 1);
-}
 
 QTEST_MAIN(BoardPlayTest)
 #include "tst_boardplay.moc"

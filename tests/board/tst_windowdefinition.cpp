@@ -38,124 +38,120 @@ private Q_SLOTS:
         QVERIFY2(m_board->errors().isEmpty(), qPrintable(m_board->errors().join(QLatin1Char('\n'))));
         m_board.reset();
     }
-    void controlsLieInsideTheirParents();
-    void clickAreasLieApartEachUnderItsTile();
-    void panelsButtonsAndEditsLieAboveGraphics();
-    void picturesFontsAndBackgroundsAreFound();
-    void everyTilePlaysItsOwnLetter_data();
-    void everyTilePlaysItsOwnLetter();
+
+    // With a word on the board, every control, shown or not, lies inside its parent; the 960 x 660 board
+    // lies inside the window's client area.
+    void controlsLieInsideTheirParents()
+    {
+        const QWidget* back = m_board->find(QStringLiteral("BackPanel"));
+        QCOMPARE(back->size(), QSize(960, 660));
+        QVERIFY(back->parentWidget()->rect().contains(back->geometry()));
+        const QList<QWidget*> controls = back->findChildren<QWidget*>();
+        QVERIFY(controls.size() > 100);
+        for (const QWidget* control : controls) {
+            QVERIFY2(control->parentWidget()->rect().contains(control->geometry()),
+                     qPrintable(control->objectName() + QStringLiteral(" in ") +
+                                control->parentWidget()->objectName()));
+        }
+    }
+
+    // A click can reach only one area, and each tile's used-tile picture, at the size of its bitmap, covers
+    // the tile's click area to within 3 pixels: where the click is taken, the used tile shows.
+    void clickAreasLieApartEachUnderItsTile()
+    {
+        const QList<zub::ClickAreaControl*> areas = m_board->window().findChildren<zub::ClickAreaControl*>();
+        QCOMPARE(areas.size(), zub::kTileCount + 1);
+        for (const zub::ClickAreaControl* area : areas) {
+            for (const zub::ClickAreaControl* other : areas) {
+                QVERIFY2(area == other || !area->geometry().intersects(other->geometry()),
+                         qPrintable(area->objectName() + QStringLiteral(" overlaps ") + other->objectName()));
+            }
+        }
+        for (const zub::TileRule& tile : zub::kTiles) {
+            const QRect picture = m_board->find(tile.Pic.toString())->geometry();
+            const QRect button = m_board->find(tile.Button.toString())->geometry();
+            QVERIFY2(picture.adjusted(-3, -3, 3, 3).contains(button), qPrintable(tile.Button.toString()));
+        }
+    }
+
+    // Among the children of one parent, panels, buttons and edits lie above the images, labels and click
+    // areas they overlap, and the about panel above the high-score panel it opens over.
+    void panelsButtonsAndEditsLieAboveGraphics()
+    {
+        for (const QWidget* parent : m_board->window().findChildren<QWidget*>()) {
+            QList<const QWidget*> stack; // a widget's children are listed bottom to top
+            for (const QObject* child : parent->children()) {
+                if (child->isWidgetType())
+                    stack << static_cast<const QWidget*>(child);
+            }
+            for (qsizetype lower = 0; lower < stack.size(); ++lower) {
+                for (qsizetype upper = lower + 1; upper < stack.size(); ++upper) {
+                    const bool wrong = isGraphic(stack[upper]) && !isGraphic(stack[lower]) &&
+                                       stack[upper]->geometry().intersects(stack[lower]->geometry());
+                    QVERIFY2(!wrong, qPrintable(stack[upper]->objectName() + QStringLiteral(" lies above ") +
+                                                stack[lower]->objectName()));
+                }
+            }
+        }
+        const QObjectList& onBoard = m_board->find(QStringLiteral("BackPanel"))->children();
+        QVERIFY(onBoard.indexOf(m_board->find(QStringLiteral("AboutPanel"))) >
+                onBoard.indexOf(m_board->find(QStringLiteral("GameOverPanel"))));
+    }
+
+    // Every image has its picture and every button its glyph; every text is set in the font it asks for,
+    // not a stand-in; every label is opaque in the colour of the panel it stands on.
+    void picturesFontsAndBackgroundsAreFound()
+    {
+        for (const zub::ImageControl* image : m_board->window().findChildren<zub::ImageControl*>())
+            QVERIFY2(!image->picture().isNull(), qPrintable(image->objectName()));
+        for (const zub::BitBtn* button : m_board->window().findChildren<zub::BitBtn*>()) {
+            QVERIFY2(!button->icon().isNull(), qPrintable(button->objectName()));
+            QVERIFY2(!button->text().isEmpty(), qPrintable(button->objectName()));
+        }
+        QList<QWidget*> texts;
+        for (QWidget* control : m_board->window().findChildren<QWidget*>()) {
+            if (qobject_cast<zub::BoardLabel*>(control) || qobject_cast<zub::BitBtn*>(control) ||
+                qobject_cast<QLineEdit*>(control))
+                texts << control;
+        }
+        QVERIFY(texts.size() > 40);
+        for (const QWidget* text : texts) {
+            const QString font = QFontInfo(text->font()).family();
+            QVERIFY2(font == text->font().family(),
+                     qPrintable(text->objectName() + QStringLiteral(": ") + font));
+            if (qobject_cast<const zub::BoardLabel*>(text)) {
+                const auto* panel = qobject_cast<const zub::BevelPanel*>(text->parentWidget());
+                QVERIFY2(text->autoFillBackground() &&
+                             text->palette().color(QPalette::Window) == panel->color(),
+                         qPrintable(text->objectName()));
+            }
+        }
+    }
+
+    void everyTilePlaysItsOwnLetter_data()
+    {
+        QTest::addColumn<int>("tile");
+        for (int i = 0; i < zub::kTileCount; ++i)
+            QTest::newRow(qPrintable(zub::kTiles[i].Button.toString())) << i;
+    }
+
+    // A click on the tile uses exactly that tile's letter and shows its used-tile picture; New Game then
+    // makes every tile new again for the next row.
+    void everyTilePlaysItsOwnLetter()
+    {
+        QFETCH(int, tile);
+        m_board->click(zub::kTiles[tile].Button.toString());
+
+        for (int i = 0; i < zub::kTileCount; ++i) {
+            QCOMPARE(m_board->board().Tiles[i].Button.Enabled, i != tile);
+            QCOMPARE(m_board->find(zub::kTiles[i].Pic.toString())->isHidden(), i != tile);
+        }
+        m_board->choose(QStringLiteral("Exit1"));
+    }
 
 private:
     std::unique_ptr<ShownBoard> m_board;
 };
-
-// With a word on the board, every control, shown or not, lies inside its parent; the 960 x 660 board
-// lies inside the window's client area.
-void WindowDefinitionTest::controlsLieInsideTheirParents()
-{
-    const QWidget* back = m_board->find(QStringLiteral("BackPanel"));
-    QCOMPARE(back->size(), QSize(960, 660));
-    QVERIFY(back->parentWidget()->rect().contains(back->geometry()));
-    const QList<QWidget*> controls = back->findChildren<QWidget*>();
-    QVERIFY(controls.size() > 100);
-    for (const QWidget* control : controls) {
-        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()),
-                 qPrintable(control->objectName() + QStringLiteral(" in ") +
-                            control->parentWidget()->objectName()));
-    }
-}
-
-// A click can reach only one area, and each tile's used-tile picture, at the size of its bitmap, covers
-// the tile's click area to within 3 pixels: where the click is taken, the used tile shows.
-void WindowDefinitionTest::clickAreasLieApartEachUnderItsTile()
-{
-    const QList<zub::ClickAreaControl*> areas = m_board->window().findChildren<zub::ClickAreaControl*>();
-    QCOMPARE(areas.size(), zub::kTileCount + 1);
-    for (const zub::ClickAreaControl* area : areas) {
-        for (const zub::ClickAreaControl* other : areas) {
-            QVERIFY2(area == other || !area->geometry().intersects(other->geometry()),
-                     qPrintable(area->objectName() + QStringLiteral(" overlaps ") + other->objectName()));
-        }
-    }
-    for (const zub::TileRule& tile : zub::kTiles) {
-        const QRect picture = m_board->find(tile.Pic.toString())->geometry();
-        const QRect button = m_board->find(tile.Button.toString())->geometry();
-        QVERIFY2(picture.adjusted(-3, -3, 3, 3).contains(button), qPrintable(tile.Button.toString()));
-    }
-}
-
-// Among the children of one parent, panels, buttons and edits lie above the images, labels and click
-// areas they overlap, and the about panel above the high-score panel it opens over.
-void WindowDefinitionTest::panelsButtonsAndEditsLieAboveGraphics()
-{
-    for (const QWidget* parent : m_board->window().findChildren<QWidget*>()) {
-        QList<const QWidget*> stack; // a widget's children are listed bottom to top
-        for (const QObject* child : parent->children()) {
-            if (child->isWidgetType())
-                stack << static_cast<const QWidget*>(child);
-        }
-        for (qsizetype lower = 0; lower < stack.size(); ++lower) {
-            for (qsizetype upper = lower + 1; upper < stack.size(); ++upper) {
-                const bool wrong = isGraphic(stack[upper]) && !isGraphic(stack[lower]) &&
-                                   stack[upper]->geometry().intersects(stack[lower]->geometry());
-                QVERIFY2(!wrong, qPrintable(stack[upper]->objectName() + QStringLiteral(" lies above ") +
-                                            stack[lower]->objectName()));
-            }
-        }
-    }
-    const QObjectList& onBoard = m_board->find(QStringLiteral("BackPanel"))->children();
-    QVERIFY(onBoard.indexOf(m_board->find(QStringLiteral("AboutPanel"))) >
-            onBoard.indexOf(m_board->find(QStringLiteral("GameOverPanel"))));
-}
-
-// Every image has its picture and every button its glyph; every text is set in the font it asks for,
-// not a stand-in; every label is opaque in the colour of the panel it stands on.
-void WindowDefinitionTest::picturesFontsAndBackgroundsAreFound()
-{
-    for (const zub::ImageControl* image : m_board->window().findChildren<zub::ImageControl*>())
-        QVERIFY2(!image->picture().isNull(), qPrintable(image->objectName()));
-    for (const zub::BitBtn* button : m_board->window().findChildren<zub::BitBtn*>()) {
-        QVERIFY2(!button->icon().isNull(), qPrintable(button->objectName()));
-        QVERIFY2(!button->text().isEmpty(), qPrintable(button->objectName()));
-    }
-    QList<QWidget*> texts;
-    for (QWidget* control : m_board->window().findChildren<QWidget*>()) {
-        if (qobject_cast<zub::BoardLabel*>(control) || qobject_cast<zub::BitBtn*>(control) ||
-            qobject_cast<QLineEdit*>(control))
-            texts << control;
-    }
-    QVERIFY(texts.size() > 40);
-    for (const QWidget* text : texts) {
-        const QString font = QFontInfo(text->font()).family();
-        QVERIFY2(font == text->font().family(), qPrintable(text->objectName() + QStringLiteral(": ") + font));
-        if (qobject_cast<const zub::BoardLabel*>(text)) {
-            const auto* panel = qobject_cast<const zub::BevelPanel*>(text->parentWidget());
-            QVERIFY2(text->autoFillBackground() && text->palette().color(QPalette::Window) == panel->color(),
-                     qPrintable(text->objectName()));
-        }
-    }
-}
-
-void WindowDefinitionTest::everyTilePlaysItsOwnLetter_data()
-{
-    QTest::addColumn<int>("tile");
-    for (int i = 0; i < zub::kTileCount; ++i)
-        QTest::newRow(qPrintable(zub::kTiles[i].Button.toString())) << i;
-}
-
-// A click on the tile uses exactly that tile's letter and shows its used-tile picture; New Game then
-// makes every tile new again for the next row.
-void WindowDefinitionTest::everyTilePlaysItsOwnLetter()
-{
-    QFETCH(int, tile);
-    m_board->click(zub::kTiles[tile].Button.toString());
-
-    for (int i = 0; i < zub::kTileCount; ++i) {
-        QCOMPARE(m_board->board().Tiles[i].Button.Enabled, i != tile);
-        QCOMPARE(m_board->find(zub::kTiles[i].Pic.toString())->isHidden(), i != tile);
-    }
-    m_board->choose(QStringLiteral("Exit1"));
-}
 
 QTEST_MAIN(WindowDefinitionTest)
 #include "tst_windowdefinition.moc"
