@@ -39,8 +39,3 @@ void ShownBoard::choose(const QString& menuItem) const
 {
     find<QAction>(menuItem)->trigger();
 }
-
-void ShownBoard::pressEnter() const
-{
-    QTest::keyClick(m_window.get(), Qt::Key_Return);
-}

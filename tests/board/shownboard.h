@@ -35,8 +35,6 @@ public:
     void click(const QString& name) const;
     // Chooses the named menu item.
     void choose(const QString& menuItem) const;
-    // Presses Enter in the window.
-    void pressEnter() const;
 
 private:
     BoardTestData m_data;
