@@ -2,6 +2,9 @@
 // tables: every control lies inside its parent and the board inside its window, the click areas do not
 // overlap and each lies over its own tile, panels, buttons and edits lie above the images and labels they
 // overlap, every picture and font is found, and a click where each tile lies plays that tile's letter.
+// Grabbed on the offscreen screen, the backdrop fills its place at its own size, and a used tile shows
+// its letter in white where the backdrop shows it in red.
+#include "assets/storedpictures.h"
 #include "board/bevelpanel.h"
 #include "board/bitbtn.h"
 #include "board/boardlabel.h"
@@ -23,6 +26,26 @@ bool isGraphic(const QWidget* control)
 {
     return qobject_cast<const zub::ImageControl*>(control) || qobject_cast<const zub::BoardLabel*>(control) ||
            qobject_cast<const zub::ClickAreaControl*>(control);
+}
+
+bool isRed(QRgb pixel)
+{
+    return qRed(pixel) > 150 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+bool isWhite(QRgb pixel)
+{
+    return qRed(pixel) > 220 && qGreen(pixel) > 220 && qBlue(pixel) > 220;
+}
+
+int countPixels(const QImage& image, const QRect& area, bool (*matches)(QRgb))
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += matches(image.pixel(x, y)) ? 1 : 0;
+    }
+    return count;
 }
 
 } // namespace
@@ -127,6 +150,44 @@ private Q_SLOTS:
         QVERIFY(texts > 40);
     }
 
+    // The backdrop is drawn at its own size where it lies, inside the panel's raised bevel.
+    void backdropFillsItsPlaceAtItsOwnSize()
+    {
+        const QImage backdrop =
+            zub::StoredPicture(QStringLiteral("Backdrop")).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(backdrop.size(), QSize(950, 650));
+        const QImage board = grabBackPanel().convertToFormat(QImage::Format_RGB32);
+
+        // Corners and middle of the backdrop, and spots the panels leave uncovered, drawn 1:1 at (5, 5).
+        for (const QPoint spot : {QPoint(0, 0), QPoint(949, 0), QPoint(0, 649), QPoint(949, 649),
+                                  QPoint(500, 200), QPoint(940, 400)}) {
+            QCOMPARE(board.pixel(spot + QPoint(5, 5)), backdrop.pixel(spot));
+        }
+        // Around it, the panel's raised bevel.
+        QVERIFY(isWhite(board.pixel(0, 0)));
+        QVERIFY(!isWhite(board.pixel(959, 659)));
+    }
+
+    // The used O tile's picture, where it lies on BackPanel, shows the letter in white where it was red.
+    void usedTileShowsItsLetterInWhite()
+    {
+        const QRect picture(750, 570, 75, 36);
+        const QImage before = grabBackPanel();
+        m_board->click(QStringLiteral("oButton"));
+        const QImage after = grabBackPanel();
+
+        const int redBefore = countPixels(before, picture, isRed);
+        const int redAfter = countPixels(after, picture, isRed);
+        const int whiteBefore = countPixels(before, picture, isWhite);
+        const int whiteAfter = countPixels(after, picture, isWhite);
+        const QString counts =
+            QString::asprintf("red %d -> %d, white %d -> %d", redBefore, redAfter, whiteBefore, whiteAfter);
+        QVERIFY2(redBefore > 40, qPrintable(counts));
+        QVERIFY2(redAfter < redBefore / 4, qPrintable(counts));
+        QVERIFY2(whiteAfter > whiteBefore + redBefore / 2, qPrintable(counts));
+        m_board->choose(QStringLiteral("Exit1")); // every tile new again for the next test
+    }
+
     void everyTilePlaysItsOwnLetter_data()
     {
         QTest::addColumn<int>("tile");
@@ -149,6 +210,7 @@ private Q_SLOTS:
     }
 
 private:
+    QImage grabBackPanel() const { return m_board->find(QStringLiteral("BackPanel"))->grab().toImage(); }
     std::unique_ptr<ShownBoard> m_board;
 };
 
