@@ -1,7 +1,5 @@
 #include "shownboard.h"
 
-#include "game/game.h"
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QTest>
@@ -22,11 +20,6 @@ ShownBoard::ShownBoard(const QString& word) : m_data(word)
 }
 
 ShownBoard::~ShownBoard() = default;
-
-const zub::ComponentFlags& ShownBoard::board() const
-{
-    return m_window->game().board();
-}
 
 void ShownBoard::click(const QString& name) const
 {

@@ -111,9 +111,10 @@ private Q_SLOTS:
     {
         const auto checked = [this] {
             QStringList items;
-            for (const char* item : {"N10001", "N20001", "EnableHints1", "EnablePictures1", "EnableBoth1"})
-                items << (m_board->find<QAction>(item)->isChecked() ? item : "");
-            items.removeAll(QString());
+            for (const char* item : {"N10001", "N20001", "EnableHints1", "EnablePictures1", "EnableBoth1"}) {
+                if (m_board->find<QAction>(item)->isChecked())
+                    items << item;
+            }
             return items;
         };
         const auto levelOpen = [this] { return m_board->find<QAction>("Hints1")->isEnabled(); };
