@@ -2,9 +2,9 @@
 
 #include "assets/medianames.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QtEndian>
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
@@ -19,35 +19,17 @@ void writeFile(const QString& path, const QByteArray& bytes)
         throw std::runtime_error("cannot write test file " + path.toStdString());
 }
 
-template <typename T> void append(QByteArray& bytes, T value)
-{
-    const T little = qToLittleEndian(value);
-    bytes.append(reinterpret_cast<const char*>(&little), sizeof little);
-}
-
-QByteArray crlfLines(const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
-
 } // namespace
 
 BoardTestData::BoardTestData(const QString& word)
 {
-    const QByteArray wordList = crlfLines({QStringLiteral("1"), word});
+    const QByteArray wordList = "1\r\n" + word.toLatin1() + "\r\n";
     write(QStringLiteral("datalst2.zub"), wordList);
     write(QStringLiteral("datalst.zub"), wordList);
-
-    QStringList table{QStringLiteral("Zub Hangman high scores")};
-    const QStringList names{"Ann", "Bob", "Cid", "Dee", "Eve", "Fay", "Gus", "Hal", "Ivy", "Jon"};
-    const QStringList scores{"1500", "1200", "1000", "800", "600", "500", "400", "300", "200", "100"};
-    for (int rank = 0; rank < 10; ++rank)
-        table << names[rank] << scores[rank];
-    table << QStringLiteral("reserved");
-    write(QStringLiteral("hang.zub"), crlfLines(table));
+    write(QStringLiteral("hang.zub"),
+          "Zub Hangman high scores\r\nAnn\r\n1500\r\nBob\r\n1200\r\nCid\r\n1000\r\n"
+          "Dee\r\n800\r\nEve\r\n600\r\nFay\r\n500\r\nGus\r\n400\r\nHal\r\n300\r\n"
+          "Ivy\r\n200\r\nJon\r\n100\r\nreserved\r\n");
 
     // The media layer plays files by their content, so a tone also stands in for the movie.
     for (const QLatin1StringView name : zub::MediaNames::All)
@@ -67,23 +49,19 @@ void BoardTestData::remove(const QString& relativePath) const
 void BoardTestData::WriteTone(const QString& path, int milliseconds)
 {
     constexpr quint32 sampleRate = 22050;
-    constexpr quint16 bytesPerSample = 2;
     const quint32 samples = sampleRate * quint32(milliseconds) / 1000;
-    const quint32 dataSize = samples * bytesPerSample;
-
-    QByteArray bytes("RIFF");
-    append<quint32>(bytes, 36 + dataSize);
-    bytes += "WAVEfmt ";
-    append<quint32>(bytes, 16);
-    append<quint16>(bytes, 1); // PCM
-    append<quint16>(bytes, 1); // mono
-    append<quint32>(bytes, sampleRate);
-    append<quint32>(bytes, sampleRate * bytesPerSample);
-    append<quint16>(bytes, bytesPerSample);
-    append<quint16>(bytes, 16);
-    bytes += "data";
-    append<quint32>(bytes, dataSize);
+    QByteArray bytes;
+    QDataStream wave(&bytes, QIODevice::WriteOnly);
+    wave.setByteOrder(QDataStream::LittleEndian);
+    // A RIFF header, then the format: PCM, mono, 16-bit samples.
+    wave.writeRawData("RIFF", 4);
+    wave << quint32(36 + 2 * samples);
+    wave.writeRawData("WAVEfmt ", 8);
+    wave << quint32(16) << quint16(1) << quint16(1) << sampleRate << quint32(2 * sampleRate) << quint16(2)
+         << quint16(16);
+    wave.writeRawData("data", 4);
+    wave << quint32(2 * samples);
     for (quint32 i = 0; i < samples; ++i)
-        append<qint16>(bytes, qint16(8000 * std::sin(2 * std::numbers::pi * 440.0 * i / sampleRate)));
+        wave << qint16(8000 * std::sin(2 * std::numbers::pi * 440.0 * i / sampleRate));
     writeFile(path, bytes);
 }

@@ -1,7 +1,5 @@
 #include "shownboard.h"
 
-#include "game/game.h"
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QTest>
@@ -23,11 +21,6 @@ ShownBoard::ShownBoard(const QString& word) : m_data(word)
 
 ShownBoard::~ShownBoard() = default;
 
-const zub::ComponentFlags& ShownBoard::board() const
-{
-    return m_window->game().board();
-}
-
 void ShownBoard::click(const QString& name) const
 {
     const QWidget* control = find(name);
@@ -38,9 +31,4 @@ void ShownBoard::click(const QString& name) const
 void ShownBoard::choose(const QString& menuItem) const
 {
     find<QAction>(menuItem)->trigger();
-}
-
-void ShownBoard::pressEnter() const
-{
-    QTest::keyClick(m_window.get(), Qt::Key_Return);
 }

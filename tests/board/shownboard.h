@@ -2,6 +2,7 @@
 
 #include "board/mainscr.h"
 #include "boardtestdata.h"
+#include "game/game.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,7 +19,7 @@ public:
 
     const BoardTestData& data() const { return m_data; }
     zub::TMain& window() const { return *m_window; }
-    const zub::ComponentFlags& board() const;
+    const zub::ComponentFlags& board() const { return m_window->game().board(); }
     const QStringList& errors() const { return m_errors; }
 
     // The named control, menu item or timer; a name the board lacks ends the test.
@@ -35,8 +36,6 @@ public:
     void click(const QString& name) const;
     // Chooses the named menu item.
     void choose(const QString& menuItem) const;
-    // Presses Enter in the window.
-    void pressEnter() const;
 
 private:
     BoardTestData m_data;
