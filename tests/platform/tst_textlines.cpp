@@ -43,23 +43,19 @@ private Q_SLOTS:
     }
 
     // Reading a line that is not there names the index and the file it came from.
-    void indexOutsideTheListNamesIndexAndFile_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::newRow("one past the end") << 3;
-        QTest::newRow("negative") << -1;
-    }
     void indexOutsideTheListNamesIndexAndFile()
     {
-        QFETCH(int, index);
         QTemporaryDir dir;
         const QString path = dir.filePath("hang.zub");
         WriteBytes(path, "a\r\nb\r\nc\r\n");
         TextLines list;
         list.LoadFromFile(path);
-        const QString expected = QStringLiteral("List index out of bounds (%1) in %2").arg(index).arg(path);
-        QCOMPARE(ErrorOf([&] { list.line(index); }), expected);
-        QCOMPARE(ErrorOf([&] { list.setLine(index, "x"); }), expected);
+        for (const int index : {3, -1}) { // one past the end, negative
+            const QString expected =
+                QStringLiteral("List index out of bounds (%1) in %2").arg(index).arg(path);
+            QCOMPARE(ErrorOf([&] { list.line(index); }), expected);
+            QCOMPARE(ErrorOf([&] { list.setLine(index, "x"); }), expected);
+        }
         QCOMPARE(list.lines(), (QStringList{"a", "b", "c"}));
     }
 
