@@ -40,14 +40,7 @@ export XDG_DATA_HOME="$out/home"
 saved_table="$XDG_DATA_HOME/zub-hangman/hang.zub"
 
 # --- A virtual display of our own, and the program on it. ------------------------------------------------
-program_pid=
-cleanup() {
-    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
-        kill "$program_pid" 2>/dev/null || true
-    fi
-    desktop_stop
-}
-trap cleanup EXIT
+trap 'stop_game; desktop_stop' EXIT
 desktop_start "${5:-bare}" "$out" || fail "the $desktop desktop did not start"
 
 shot() {
@@ -65,52 +58,39 @@ click_at() {
     sleep 0.3
 }
 
-"$program" >"$out/program.log" 2>&1 &
-program_pid=$!
+start_game "$program" "$out"
 
-# Ends the test once the program has ended without an error of its own.
-check_no_errors() {
-    if grep -q '^zub-hangman:' "$out/program.log"; then
-        fail "the program reported errors: $(grep '^zub-hangman:' "$out/program.log")"
-    fi
-}
-
+# --- The intro: full screen, "Skip Intro" at the right end of the strip along the bottom. On Wayland it
+# hands over to the board after its 25 one-second ticks. ---------------------------------------------------
 if [ "$desktop" = wayland ]; then
     sleep 3
-    shot 01-intro
-    check_intro_layout "$out/01-intro.png"
-    sleep 25 # the intro ends after 25 one-second ticks
-    shot 02-board
-    check_board_centred "$out/02-board.png"
+else
+    wait_until 20 visible_window '^Zub Hangman$' || fail "the intro did not appear"
+    sleep 2
+fi
+shot 01-intro
+check_intro_layout "$out/01-intro.png"
+if [ "$desktop" = wayland ]; then
+    sleep 25
+else
+    ! visible_window '^Hangman Version' >/dev/null || fail "the board is shown during the intro"
+    # "Skip Intro" is 79 x 20 at left W - 115, 58 pixels into the 90-pixel strip at the bottom.
+    click_at $((screen_width / scale - 115 + 39)) $((screen_height / scale - 90 + 58 + 10))
+    wait_until 10 visible_window '^Hangman Version' || fail "the board did not appear after Skip Intro"
+    board_window=$(visible_window '^Hangman Version' | head -n1)
+    ! visible_window '^Zub Hangman$' >/dev/null || fail "the intro is still shown after Skip Intro"
+    sleep 1
+fi
+shot 02-board
+check_board_centred "$out/02-board.png"
+if [ "$desktop" = wayland ]; then
     kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the intro"
     check_no_errors
     echo "the intro and the board were shown on Wayland; screenshots in $out"
     exit 0
 fi
 
-# --- The intro: full screen, "Skip Intro" at the right end of the strip along the bottom. --------------
-wait_until 20 visible_window '^Zub Hangman$' || fail "the intro did not appear"
-sleep 2
-shot 01-intro
-check_intro_layout "$out/01-intro.png"
-if visible_window '^Hangman Version' >/dev/null; then
-    fail "the board is shown during the intro"
-fi
-# "Skip Intro" is 79 x 20 at left W - 115, 58 pixels into the 90-pixel strip at the bottom.
-width=$((screen_width / scale))
-height=$((screen_height / scale))
-click_at $((width - 115 + 39)) $((height - 90 + 58 + 10))
-
-wait_until 10 visible_window '^Hangman Version' || fail "the board did not appear after Skip Intro"
-board_window=$(visible_window '^Hangman Version' | head -n1)
-if visible_window '^Zub Hangman$' >/dev/null; then
-    fail "the intro is still shown after Skip Intro"
-fi
-sleep 1
-shot 02-board
-
-# --- The board in its client area, its title, and on openbox its place among the windows. --------------
-check_board_centred "$out/02-board.png"
+# --- The board's title, and on openbox its place among the windows. ---------------------------------------
 # The places below are in pixels of the unscaled screen; the menu bar lies just above the client area.
 board_x=$((board_left / scale))
 board_y=$((board_top / scale))
@@ -222,32 +202,20 @@ choose() {
 file=18
 words=65
 level=113
-choose $file 1 # New Game, which opens the Level menu until a level is chosen
-expect_title "Hangman Version 1.2 - Level - Easy - Words 1000+"
-sleep 0.5
-shot 08-new-game
-for item in 1:Easy 2:Normal 3:Hard; do
-    choose $level "${item%%:*}"
-    expect_title "Hangman Version 1.2 - Level - ${item#*:}"
-    choose $file 1
-    expect_title "Hangman Version 1.2 - Level - Easy - Words 1000+"
+# Menu, item, and the title it leaves. New Game opens the Level menu until a level is chosen; it keeps
+# the word list but goes back to Easy.
+for step in "$file 1 Easy - Words 1000+" "$level 1 Easy" "$file 1 Easy - Words 1000+" "$level 2 Normal" \
+    "$file 1 Easy - Words 1000+" "$level 3 Hard" "$file 1 Easy - Words 1000+" "$words 2 Easy -Words 2000+" \
+    "$file 1 Easy - Words 2000+" "$words 1 Easy -Words 1000+"; do
+    read -r menu item title <<<"$step"
+    choose "$menu" "$item"
+    expect_title "Hangman Version 1.2 - Level - $title"
 done
-choose $words 2
-expect_title "Hangman Version 1.2 - Level - Easy -Words 2000+"
-choose $file 1
-expect_title "Hangman Version 1.2 - Level - Easy - Words 2000+"
-choose $words 1
-expect_title "Hangman Version 1.2 - Level - Easy -Words 1000+"
+shot 08-titles
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended at New Game"
 
 choose $file 2
-wait_until 10 bash -c "! kill -0 $program_pid" || fail "the program did not end at File > Exit"
-status=0
-wait "$program_pid" || status=$?
-program_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
-if xdotool search --onlyvisible --name 'Hangman' >/dev/null 2>&1; then
-    fail "a window is left after the program ended"
-fi
+expect_game_ends "at File > Exit"
+! visible_window 'Hangman' >/dev/null || fail "a window is left after the program ended"
 check_no_errors
 echo "the game was played from the intro to File > Exit; screenshots in $out"
