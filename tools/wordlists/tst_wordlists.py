@@ -30,8 +30,9 @@ def read_crlf_lines(path):
     return lines
 
 
-class FilterTest(unittest.TestCase):
-    """Numerals, abbreviations, blocked words and words holding a blocked fragment never become candidates."""
+class GeneratorTest(unittest.TestCase):
+    """Numerals, abbreviations, blocked words and words holding a blocked fragment never become candidates;
+    broken control files and a missing dictionary are reported by name."""
 
     def test_filters(self):
         blocklist = wordlists.Blocklist({wordlists.word_hash("zebra")}, {wordlists.word_hash("quack")})
@@ -44,10 +45,6 @@ class FilterTest(unittest.TestCase):
         for test, word, expected in cases:
             with self.subTest(word=word):
                 self.assertEqual(test(word), expected)
-
-
-class BadInputTest(unittest.TestCase):
-    """Broken control files and a missing dictionary are reported by name."""
 
     def test_malformed_control_files_are_named(self):
         with tempfile.TemporaryDirectory() as folder:
