@@ -26,9 +26,7 @@ private Q_SLOTS:
         QTest::newRow("empty file") << QByteArray() << QStringList{};
         QTest::newRow("blanks kept") << QByteArray(" 12 \r\n") << QStringList{" 12 "};
         QTest::newRow("UTF-8") << QByteArray("Zo\xc3\xab\r\n") << QStringList{QStringLiteral("Zo\u00eb")};
-        QTest::newRow("byte-order mark dropped") << QByteArray("\xef\xbb\xbf"
-                                                               "5\r\n")
-                                                 << QStringList{"5"};
+        QTest::newRow("byte-order mark dropped") << QByteArray("\xef\xbb\xbf") + "5\r\n" << QStringList{"5"};
     }
     void loadSplitsAtEveryLineEnd()
     {
