@@ -58,11 +58,8 @@ desktop_start() {
 
 # Ends the window manager or compositor, and the X server.
 desktop_stop() {
-    if [ -n "$wm_pid" ]; then
-        kill "$wm_pid" 2>/dev/null || true
-        wait "$wm_pid" 2>/dev/null || true
-        wm_pid=
-    fi
+    [ -z "$wm_pid" ] || { kill "$wm_pid" 2>/dev/null; wait "$wm_pid" 2>/dev/null; } || true
+    wm_pid=
     xvfb_stop
 }
 

@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# What the end-to-end tests share. Sourced, not executed:
+# What the end-to-end tests share. Sourced, not executed; expect_game_ends needs board.sh:
 #
 #   fail <message>                 ends the test with the message
 #   make_game_data <data> <out>    makes an empty data folder and output folder, the data folder with
@@ -32,25 +32,17 @@ start_game() {
 }
 
 stop_game() {
-    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
-        kill "$program_pid" 2>/dev/null || true
-    fi
+    [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
 }
 
 expect_game_ends() {
-    local _ status=0
-    for _ in $(seq 100); do
-        kill -0 "$program_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$program_pid" 2>/dev/null && fail "the program did not end $1"
+    local status=0
+    wait_until 10 bash -c "! kill -0 $program_pid" || fail "the program did not end $1"
     wait "$program_pid" || status=$?
     program_pid=
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 
 check_no_errors() {
-    if grep -q '^zub-hangman:' "$program_log"; then
-        fail "the program reported errors: $(grep '^zub-hangman:' "$program_log")"
-    fi
+    ! grep '^zub-hangman:' "$program_log" || fail "the program reported the errors above"
 }

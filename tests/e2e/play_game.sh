@@ -43,7 +43,9 @@ saved_table="$XDG_DATA_HOME/zub-hangman/hang.zub"
 trap 'stop_game; desktop_stop' EXIT
 desktop_start "${5:-bare}" "$out" || fail "the $desktop desktop did not start"
 
+# Takes the screenshot named $1, after $2 seconds for the screen to settle.
 shot() {
+    sleep "${2:-0}"
     screenshot "$out/$1.png" || fail "no screenshot"
     echo "screenshot $out/$1.png"
 }
@@ -133,23 +135,20 @@ click_board() {
     click_at $((board_x + $1 + $3 / 2)) $((board_y + $2 + $4 / 2))
 }
 
-click_letter() {
-    # shellcheck disable=SC2086
-    click_board ${tile[$1]}
+click_letters() {
+    local letter
+    for letter; do
+        # shellcheck disable=SC2086
+        click_board ${tile[$letter]}
+    done
 }
 
 # --- Win the word: every letter of HANGMAN, 7 positions at 100 points on Easy, with two wrong guesses on
 # the way, which cost nothing but two stages of the gallows. ----------------------------------------------
-for letter in H B A E N; do
-    click_letter "$letter"
-done
-sleep 0.5
-shot 03-guessing
-for letter in G M; do
-    click_letter "$letter"
-done
-sleep 0.5
-shot 04-word-won
+click_letters H B A E N
+shot 03-guessing 0.5
+click_letters G M
+shot 04-word-won 0.5
 
 # --- The New Word tile draws the word again; eleven wrong letters lose it on Easy, which allows ten. -----
 sleep 2.5 # the well-done picture goes after 2.5 s
@@ -157,18 +156,14 @@ click_board 305 520 336 41
 # The name-entry panel, 346 x 204 at 340, 93 on the board, is kept before the losing letter: the panel
 # comes 6 s after it, sooner than a slow machine may take screenshots of a large screen.
 name_panel=($((scale * (board_x + 340))) $((scale * (board_y + 93))) $((scale * 346)) $((scale * 204)))
-for letter in B C D E F I J K L O; do
-    click_letter "$letter"
-done
+click_letters B C D E F I J K L O
 remember_region name-panel "${name_panel[@]}"
-click_letter P
-sleep 1
-shot 05-word-lost
+click_letters P
+shot 05-word-lost 1
 
 # --- 6 s after the loss the name entry asks for the name of the 700 points. ----------------------------
 wait_until 15 region_changed name-panel "${name_panel[@]}" || fail "no name entry after the lost game"
-sleep 0.5
-shot 06-name-entry
+shot 06-name-entry 0.5
 [ ! -e "$saved_table" ] || ! grep -q Tester "$saved_table" || fail "a name was stored before it was entered"
 # NameText: 269 x 37 at 32, 65 in the name-entry panel, which lies at 340, 93 on the board.
 click_board $((340 + 32)) $((93 + 65)) 269 37
@@ -182,8 +177,7 @@ wait_until 10 cmp -s "$expected" "$saved_table" || {
     cmp "$expected" "$saved_table" || true
     fail "the saved high-score table $saved_table differs from $expected"
 }
-sleep 0.5
-shot 07-high-scores
+shot 07-high-scores 0.5
 
 # --- The commands that set the title, each replacing it whole, and File > Exit. --------------------------
 # Opens the menu whose title stands at $1 pixels from the left of the menu bar, waits until it hangs
