@@ -20,7 +20,6 @@ scale=1
 screen_width=1024
 screen_height=768
 wm_pid=
-weston_pid=
 
 desktop_start() {
     desktop=$1
@@ -32,7 +31,15 @@ desktop_start() {
         export QT_SCALE_FACTOR=2
         ;;
     wayland)
-        wayland_start "$folder"
+        # A headless compositor whose debug protocol lets weston-screenshooter take screenshots.
+        export XDG_RUNTIME_DIR="$folder/runtime" WAYLAND_DISPLAY="zub-e2e-$$"
+        mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+        weston --backend=headless-backend.so --use-pixman --debug --width="$screen_width" \
+            --height="$screen_height" --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$folder/weston.log" 2>&1 &
+        wm_pid=$!
+        wait_until 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
+        export QT_QPA_PLATFORM=wayland
+        unset DISPLAY
         return
         ;;
     *) fail "unknown desktop $desktop" ;;
@@ -49,31 +56,10 @@ desktop_start() {
     fi
 }
 
-# A headless compositor whose debug protocol lets weston-screenshooter take screenshots.
-wayland_start() {
-    local folder=$1
-    export XDG_RUNTIME_DIR="$folder/runtime"
-    mkdir -p "$XDG_RUNTIME_DIR"
-    chmod 700 "$XDG_RUNTIME_DIR"
-    WAYLAND_DISPLAY="zub-e2e-$$"
-    weston --backend=headless-backend.so --use-pixman --debug --width="$screen_width" \
-        --height="$screen_height" --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$folder/weston.log" 2>&1 &
-    weston_pid=$!
-    wait_until 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
-    export WAYLAND_DISPLAY QT_QPA_PLATFORM=wayland
-    unset DISPLAY
-}
-
+# Ends the window manager or compositor, and the X server.
 desktop_stop() {
-    local pid
-    for pid in "$wm_pid" "$weston_pid"; do
-        if [ -n "$pid" ]; then
-            kill "$pid" 2>/dev/null || true
-            wait "$pid" 2>/dev/null || true
-        fi
-    done
+    [ -z "$wm_pid" ] || { kill "$wm_pid" 2>/dev/null; wait "$wm_pid" 2>/dev/null; } || true
     wm_pid=
-    weston_pid=
     xvfb_stop
 }
 

@@ -40,17 +40,12 @@ export XDG_DATA_HOME="$out/home"
 saved_table="$XDG_DATA_HOME/zub-hangman/hang.zub"
 
 # --- A virtual display of our own, and the program on it. ------------------------------------------------
-program_pid=
-cleanup() {
-    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
-        kill "$program_pid" 2>/dev/null || true
-    fi
-    desktop_stop
-}
-trap cleanup EXIT
+trap 'stop_game; desktop_stop' EXIT
 desktop_start "${5:-bare}" "$out" || fail "the $desktop desktop did not start"
 
+# Takes the screenshot named $1, after $2 seconds for the screen to settle.
 shot() {
+    sleep "${2:-0}"
     screenshot "$out/$1.png" || fail "no screenshot"
     echo "screenshot $out/$1.png"
 }
@@ -65,52 +60,39 @@ click_at() {
     sleep 0.3
 }
 
-"$program" >"$out/program.log" 2>&1 &
-program_pid=$!
+start_game "$program" "$out"
 
-# Ends the test once the program has ended without an error of its own.
-check_no_errors() {
-    if grep -q '^zub-hangman:' "$out/program.log"; then
-        fail "the program reported errors: $(grep '^zub-hangman:' "$out/program.log")"
-    fi
-}
-
+# --- The intro: full screen, "Skip Intro" at the right end of the strip along the bottom. On Wayland it
+# hands over to the board after its 25 one-second ticks. ---------------------------------------------------
 if [ "$desktop" = wayland ]; then
     sleep 3
-    shot 01-intro
-    check_intro_layout "$out/01-intro.png"
-    sleep 25 # the intro ends after 25 one-second ticks
-    shot 02-board
-    check_board_centred "$out/02-board.png"
+else
+    wait_until 20 visible_window '^Zub Hangman$' || fail "the intro did not appear"
+    sleep 2
+fi
+shot 01-intro
+check_intro_layout "$out/01-intro.png"
+if [ "$desktop" = wayland ]; then
+    sleep 25
+else
+    ! visible_window '^Hangman Version' >/dev/null || fail "the board is shown during the intro"
+    # "Skip Intro" is 79 x 20 at left W - 115, 58 pixels into the 90-pixel strip at the bottom.
+    click_at $((screen_width / scale - 115 + 39)) $((screen_height / scale - 90 + 58 + 10))
+    wait_until 10 visible_window '^Hangman Version' || fail "the board did not appear after Skip Intro"
+    board_window=$(visible_window '^Hangman Version' | head -n1)
+    ! visible_window '^Zub Hangman$' >/dev/null || fail "the intro is still shown after Skip Intro"
+    sleep 1
+fi
+shot 02-board
+check_board_centred "$out/02-board.png"
+if [ "$desktop" = wayland ]; then
     kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the intro"
     check_no_errors
     echo "the intro and the board were shown on Wayland; screenshots in $out"
     exit 0
 fi
 
-# --- The intro: full screen, "Skip Intro" at the right end of the strip along the bottom. --------------
-wait_until 20 visible_window '^Zub Hangman$' || fail "the intro did not appear"
-sleep 2
-shot 01-intro
-check_intro_layout "$out/01-intro.png"
-if visible_window '^Hangman Version' >/dev/null; then
-    fail "the board is shown during the intro"
-fi
-# "Skip Intro" is 79 x 20 at left W - 115, 58 pixels into the 90-pixel strip at the bottom.
-width=$((screen_width / scale))
-height=$((screen_height / scale))
-click_at $((width - 115 + 39)) $((height - 90 + 58 + 10))
-
-wait_until 10 visible_window '^Hangman Version' || fail "the board did not appear after Skip Intro"
-board_window=$(visible_window '^Hangman Version' | head -n1)
-if visible_window '^Zub Hangman$' >/dev/null; then
-    fail "the intro is still shown after Skip Intro"
-fi
-sleep 1
-shot 02-board
-
-# --- The board in its client area, its title, and on openbox its place among the windows. --------------
-check_board_centred "$out/02-board.png"
+# --- The board's title, and on openbox its place among the windows. ---------------------------------------
 # The places below are in pixels of the unscaled screen; the menu bar lies just above the client area.
 board_x=$((board_left / scale))
 board_y=$((board_top / scale))
@@ -153,23 +135,20 @@ click_board() {
     click_at $((board_x + $1 + $3 / 2)) $((board_y + $2 + $4 / 2))
 }
 
-click_letter() {
-    # shellcheck disable=SC2086
-    click_board ${tile[$1]}
+click_letters() {
+    local letter
+    for letter; do
+        # shellcheck disable=SC2086
+        click_board ${tile[$letter]}
+    done
 }
 
 # --- Win the word: every letter of HANGMAN, 7 positions at 100 points on Easy, with two wrong guesses on
 # the way, which cost nothing but two stages of the gallows. ----------------------------------------------
-for letter in H B A E N; do
-    click_letter "$letter"
-done
-sleep 0.5
-shot 03-guessing
-for letter in G M; do
-    click_letter "$letter"
-done
-sleep 0.5
-shot 04-word-won
+click_letters H B A E N
+shot 03-guessing 0.5
+click_letters G M
+shot 04-word-won 0.5
 
 # --- The New Word tile draws the word again; eleven wrong letters lose it on Easy, which allows ten. -----
 sleep 2.5 # the well-done picture goes after 2.5 s
@@ -177,18 +156,14 @@ click_board 305 520 336 41
 # The name-entry panel, 346 x 204 at 340, 93 on the board, is kept before the losing letter: the panel
 # comes 6 s after it, sooner than a slow machine may take screenshots of a large screen.
 name_panel=($((scale * (board_x + 340))) $((scale * (board_y + 93))) $((scale * 346)) $((scale * 204)))
-for letter in B C D E F I J K L O; do
-    click_letter "$letter"
-done
+click_letters B C D E F I J K L O
 remember_region name-panel "${name_panel[@]}"
-click_letter P
-sleep 1
-shot 05-word-lost
+click_letters P
+shot 05-word-lost 1
 
 # --- 6 s after the loss the name entry asks for the name of the 700 points. ----------------------------
 wait_until 15 region_changed name-panel "${name_panel[@]}" || fail "no name entry after the lost game"
-sleep 0.5
-shot 06-name-entry
+shot 06-name-entry 0.5
 [ ! -e "$saved_table" ] || ! grep -q Tester "$saved_table" || fail "a name was stored before it was entered"
 # NameText: 269 x 37 at 32, 65 in the name-entry panel, which lies at 340, 93 on the board.
 click_board $((340 + 32)) $((93 + 65)) 269 37
@@ -202,8 +177,7 @@ wait_until 10 cmp -s "$expected" "$saved_table" || {
     cmp "$expected" "$saved_table" || true
     fail "the saved high-score table $saved_table differs from $expected"
 }
-sleep 0.5
-shot 07-high-scores
+shot 07-high-scores 0.5
 
 # --- The commands that set the title, each replacing it whole, and File > Exit. --------------------------
 # Opens the menu whose title stands at $1 pixels from the left of the menu bar, waits until it hangs
@@ -222,32 +196,20 @@ choose() {
 file=18
 words=65
 level=113
-choose $file 1 # New Game, which opens the Level menu until a level is chosen
-expect_title "Hangman Version 1.2 - Level - Easy - Words 1000+"
-sleep 0.5
-shot 08-new-game
-for item in 1:Easy 2:Normal 3:Hard; do
-    choose $level "${item%%:*}"
-    expect_title "Hangman Version 1.2 - Level - ${item#*:}"
-    choose $file 1
-    expect_title "Hangman Version 1.2 - Level - Easy - Words 1000+"
+# Menu, item, and the title it leaves. New Game opens the Level menu until a level is chosen; it keeps
+# the word list but goes back to Easy.
+for step in "$file 1 Easy - Words 1000+" "$level 1 Easy" "$file 1 Easy - Words 1000+" "$level 2 Normal" \
+    "$file 1 Easy - Words 1000+" "$level 3 Hard" "$file 1 Easy - Words 1000+" "$words 2 Easy -Words 2000+" \
+    "$file 1 Easy - Words 2000+" "$words 1 Easy -Words 1000+"; do
+    read -r menu item title <<<"$step"
+    choose "$menu" "$item"
+    expect_title "Hangman Version 1.2 - Level - $title"
 done
-choose $words 2
-expect_title "Hangman Version 1.2 - Level - Easy -Words 2000+"
-choose $file 1
-expect_title "Hangman Version 1.2 - Level - Easy - Words 2000+"
-choose $words 1
-expect_title "Hangman Version 1.2 - Level - Easy -Words 1000+"
+shot 08-titles
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended at New Game"
 
 choose $file 2
-wait_until 10 bash -c "! kill -0 $program_pid" || fail "the program did not end at File > Exit"
-status=0
-wait "$program_pid" || status=$?
-program_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
-if xdotool search --onlyvisible --name 'Hangman' >/dev/null 2>&1; then
-    fail "a window is left after the program ended"
-fi
+expect_game_ends "at File > Exit"
+! visible_window 'Hangman' >/dev/null || fail "a window is left after the program ended"
 check_no_errors
 echo "the game was played from the intro to File > Exit; screenshots in $out"

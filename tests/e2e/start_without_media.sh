@@ -7,7 +7,10 @@
 set -euo pipefail
 # shellcheck source=tests/e2e/xvfb.sh
 source "$(dirname "$0")/xvfb.sh"
+# shellcheck source=tests/e2e/gamedata.sh
 source "$(dirname "$0")/gamedata.sh"
+# shellcheck source=tests/e2e/board.sh
+source "$(dirname "$0")/board.sh"
 
 program=$1
 data=$2
@@ -20,46 +23,18 @@ cp "$source_data/hang.zub" "$data/hang.zub"
 cp "$source_data"/Intro/* "$data/Intro/"
 rm "$data/Intro/$missing"
 export XDG_DATA_HOME="$out/home"
-
-program_pid=
-cleanup() {
-    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
-        kill "$program_pid" 2>/dev/null || true
-    fi
-    xvfb_stop
-}
-trap cleanup EXIT
-
+trap 'stop_game; xvfb_stop' EXIT
 xvfb_start 1024x768 "$out" || fail "the virtual display did not start"
-
-"$program" >"$out/program.log" 2>&1 &
-program_pid=$!
+start_game "$program" "$out"
 
 # Only the error box comes up: its message is on standard error too.
-for _ in $(seq 200); do
-    grep -q "$missing" "$out/program.log" && break
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
-grep -q "^zub-hangman: .*$missing" "$out/program.log" || fail "no error naming \"$missing\""
+wait_until 20 grep -q "^zub-hangman: .*$missing" "$program_log" || fail "no error naming \"$missing\""
 sleep 1
 import -window root "$out/error-box.png"
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended without waiting for the error box"
-if xdotool search --onlyvisible --name 'Hangman Version' >/dev/null 2>&1; then
-    fail "the board was shown"
-fi
-box=$(xdotool search --onlyvisible --name '^Zub Hangman$' | head -n1)
-[ -n "$box" ] || fail "no error box on the screen"
+! visible_window 'Hangman Version' >/dev/null || fail "the board was shown"
+box=$(visible_window '^Zub Hangman$' | head -n1) || fail "no error box on the screen"
 xdotool windowfocus --sync "$box" key Return
-
-for _ in $(seq 100); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$program_pid" 2>/dev/null && fail "the program did not end after the error box"
-status=0
-wait "$program_pid" || status=$?
-program_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
-[ "$(grep -c '^zub-hangman:' "$out/program.log")" -eq 1 ] || fail "more than one error was reported"
+expect_game_ends "after the error box"
+[ "$(grep -c '^zub-hangman:' "$program_log")" -eq 1 ] || fail "more than one error was reported"
 echo "one error box named \"$missing\"; the program ended with status 0; screenshot in $out"

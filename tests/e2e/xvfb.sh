@@ -11,35 +11,25 @@
 xvfb_pid=
 
 xvfb_start() {
-    local size=$1
-    local folder=$2
-    Xvfb -displayfd 5 -screen 0 "${size}x24" -nolisten tcp -noreset 5>"$folder/display" 2>"$folder/xvfb.log" &
-    xvfb_pid=$!
-    xvfb_wait "$folder" || {
-        echo "Xvfb did not start; its log:" >&2
-        cat "$folder/xvfb.log" >&2
-        return 1
-    }
-    DISPLAY=":$(head -n1 "$folder/display")"
-    export DISPLAY QT_QPA_PLATFORM=xcb
-    unset WAYLAND_DISPLAY
-}
-
-# Waits up to 10 s for Xvfb to write its display number, a whole line, once it accepts clients.
-xvfb_wait() {
     local _
+    Xvfb -displayfd 5 -screen 0 "${1}x24" -nolisten tcp -noreset 5>"$2/display" 2>"$2/xvfb.log" &
+    xvfb_pid=$!
+    # Xvfb writes its display number, a whole line, once it accepts clients; it has 10 s.
     for _ in $(seq 100); do
-        [ -s "$1/display" ] && [ "$(wc -l <"$1/display")" -ge 1 ] && return 0
-        kill -0 "$xvfb_pid" 2>/dev/null || return 1
-        sleep 0.1
+        if [ "$(wc -l <"$2/display")" -ge 1 ]; then
+            DISPLAY=":$(head -n1 "$2/display")"
+            export DISPLAY QT_QPA_PLATFORM=xcb
+            unset WAYLAND_DISPLAY
+            return 0
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null && sleep 0.1 || break
     done
+    echo "Xvfb did not start; its log:" >&2
+    cat "$2/xvfb.log" >&2
     return 1
 }
 
 xvfb_stop() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-        xvfb_pid=
-    fi
+    [ -z "$xvfb_pid" ] || { kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; } || true
+    xvfb_pid=
 }

@@ -1,5 +1,5 @@
-#include "platform/error.h"
 #include "platform/integers.h"
+#include "testfiles.h"
 
 #include <QTest>
 #include <limits>
@@ -50,12 +50,8 @@ private Q_SLOTS:
     void rejectsEverythingElse()
     {
         QFETCH(QString, text);
-        try {
-            zub::StrToInt(text);
-            QFAIL("no error");
-        } catch (const zub::Error& error) {
-            QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
-        }
+        QCOMPARE(zub::test::ErrorOf([&] { zub::StrToInt(text); }),
+                 QStringLiteral("'%1' is not a valid integer value").arg(text));
     }
 };
 

@@ -26,9 +26,7 @@ private Q_SLOTS:
         QTest::newRow("empty file") << QByteArray() << QStringList{};
         QTest::newRow("blanks kept") << QByteArray(" 12 \r\n") << QStringList{" 12 "};
         QTest::newRow("UTF-8") << QByteArray("Zo\xc3\xab\r\n") << QStringList{QStringLiteral("Zo\u00eb")};
-        QTest::newRow("byte-order mark dropped") << QByteArray("\xef\xbb\xbf"
-                                                               "5\r\n")
-                                                 << QStringList{"5"};
+        QTest::newRow("byte-order mark dropped") << QByteArray("\xef\xbb\xbf") + "5\r\n" << QStringList{"5"};
     }
     void loadSplitsAtEveryLineEnd()
     {
@@ -43,28 +41,25 @@ private Q_SLOTS:
     }
 
     // Reading a line that is not there names the index and the file it came from.
-    void indexOutsideTheListNamesIndexAndFile_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::newRow("one past the end") << 3;
-        QTest::newRow("negative") << -1;
-    }
     void indexOutsideTheListNamesIndexAndFile()
     {
-        QFETCH(int, index);
         QTemporaryDir dir;
         const QString path = dir.filePath("hang.zub");
         WriteBytes(path, "a\r\nb\r\nc\r\n");
         TextLines list;
         list.LoadFromFile(path);
-        const QString expected = QStringLiteral("List index out of bounds (%1) in %2").arg(index).arg(path);
-        QCOMPARE(ErrorOf([&] { list.line(index); }), expected);
-        QCOMPARE(ErrorOf([&] { list.setLine(index, "x"); }), expected);
+        for (const int index : {3, -1}) { // one past the end, negative
+            const QString expected =
+                QStringLiteral("List index out of bounds (%1) in %2").arg(index).arg(path);
+            QCOMPARE(ErrorOf([&] { list.line(index); }), expected);
+            QCOMPARE(ErrorOf([&] { list.setLine(index, "x"); }), expected);
+        }
         QCOMPARE(list.lines(), (QStringList{"a", "b", "c"}));
     }
 
     // Every line is written with CR LF after it, the last included; reading it back gives the same lines.
-    void saveEndsEveryLineWithCrLf()
+    // Saving where a folder stands fails naming it, and the folder stays.
+    void savesWithCrLfOrFailsNamingAFolder()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("out.zub");
@@ -74,13 +69,7 @@ private Q_SLOTS:
         TextLines again;
         again.LoadFromFile(path);
         QCOMPARE(again.lines(), list.lines());
-    }
-
-    // Saving where a folder stands fails naming it, and the folder stays.
-    void saveOntoAFolderFails()
-    {
-        QTemporaryDir dir;
-        const QString message = ErrorOf([&] { TextLines({"x"}).SaveToFile(dir.path()); });
+        const QString message = ErrorOf([&] { list.SaveToFile(dir.path()); });
         QVERIFY2(message.contains(dir.path()), qPrintable(message));
         QVERIFY(QFileInfo(dir.path()).isDir());
     }

@@ -24,48 +24,37 @@ SYSTEM_COMMON_DICTIONARY = Path("/usr/share/dict/american-english-small")
 
 def read_crlf_lines(path):
     """Splits a file into lines, insisting that every line ends in CR LF."""
-    text = path.read_bytes().decode("ascii")
-    if not text.endswith("\r\n"):
-        raise AssertionError(f"{path} does not end in CR LF")
-    lines = text[:-2].split("\r\n")
-    for line in lines:
-        if "\r" in line or "\n" in line:
-            raise AssertionError(f"{path} has a line end other than CR LF")
+    lines = path.read_bytes().decode("ascii").split("\r\n")
+    if lines.pop() != "" or any("\r" in line or "\n" in line for line in lines):
+        raise AssertionError(f"{path} has a line end other than CR LF, or none at its end")
     return lines
 
 
-class FilterTest(unittest.TestCase):
-    """Numerals, abbreviations, blocked words and words holding a blocked fragment never become candidates."""
+class GeneratorTest(unittest.TestCase):
+    """Numerals, abbreviations, blocked words and words holding a blocked fragment never become candidates;
+    broken control files and a missing dictionary are reported by name."""
 
-    def test_numerals_and_abbreviations(self):
+    def test_filters(self):
+        blocklist = wordlists.Blocklist({wordlists.word_hash("zebra")}, {wordlists.word_hash("quack")})
         cases = [(wordlists.is_roman_numeral, "xiv", True), (wordlists.is_roman_numeral, "mcmxc", True),
                  (wordlists.is_roman_numeral, "mix", False), (wordlists.is_roman_numeral, "civil", False),
-                 (wordlists.looks_like_abbreviation, "mph", True), (wordlists.looks_like_abbreviation, "sky", False)]
+                 (wordlists.looks_like_abbreviation, "mph", True), (wordlists.looks_like_abbreviation, "sky", False),
+                 (blocklist.blocks, "zebra", True), (blocklist.blocks, "zebras", False),
+                 (blocklist.blocks, "quack", True), (blocklist.blocks, "unquacky", True),
+                 (blocklist.blocks, "quick", False)]
         for test, word, expected in cases:
             with self.subTest(word=word):
                 self.assertEqual(test(word), expected)
 
-    def test_blocklist_words_and_fragments(self):
-        blocklist = wordlists.Blocklist({wordlists.word_hash("zebra")}, {wordlists.word_hash("quack")})
-        cases = [("zebra", True), ("zebras", False), ("quack", True), ("unquacky", True), ("quick", False)]
-        for word, blocked in cases:
-            with self.subTest(word=word):
-                self.assertEqual(blocklist.blocks(word), blocked)
-
-
-class BadInputTest(unittest.TestCase):
-    """Broken control files and a missing dictionary are reported by name."""
-
     def test_malformed_control_files_are_named(self):
         with tempfile.TemporaryDirectory() as folder:
-            hashes = Path(folder) / "hashes"
-            hashes.write_text("# comment\nnot-a-digest\n")
-            with self.assertRaisesRegex(wordlists.WordListError, r"hashes:2: not a SHA-256"):
-                wordlists.read_hash_list(hashes)
-            words = Path(folder) / "words"
-            words.write_text("good\nBad\n")
-            with self.assertRaisesRegex(wordlists.WordListError, r"words:2: not a lower-case"):
-                wordlists.read_word_list(words)
+            for name, text, read, error in (("hashes", "# comment\nnot-a-digest\n", wordlists.read_hash_list,
+                                             r"hashes:2: not a SHA-256"),
+                                            ("words", "good\nBad\n", wordlists.read_word_list,
+                                             r"words:2: not a lower-case")):
+                (Path(folder) / name).write_text(text)
+                with self.assertRaisesRegex(wordlists.WordListError, error):
+                    read(Path(folder) / name)
 
     def test_missing_dictionary_is_reported_by_name(self):
         with tempfile.TemporaryDirectory() as folder:
@@ -78,52 +67,36 @@ class BadInputTest(unittest.TestCase):
             self.assertEqual(list(Path(folder).iterdir()), [])
 
 
-class InstalledWordListsTest(unittest.TestCase):
-    """The committed word lists are well-formed, clean and of the promised size."""
+class InstalledDataTest(unittest.TestCase):
+    """The committed word lists are well-formed, clean and of the promised size; the installed high-score
+    table has 22 lines, names on even lines, descending decimal scores."""
 
-    @classmethod
-    def setUpClass(cls):
-        cls.blocklist = wordlists.Blocklist(
-            wordlists.read_hash_list(HERE / "blocked-words.sha256"),
-            wordlists.read_hash_list(HERE / "blocked-fragments.sha256"),
-        )
-        cls.lists = {}
-        for name in ("datalst2.zub", "datalst.zub"):
-            lines = read_crlf_lines(DATA / name)
-            cls.lists[name] = (lines[0], lines[1:])
-
-    def test_lists(self):
+    def test_word_lists(self):
+        blocklist = wordlists.Blocklist(wordlists.read_hash_list(HERE / "blocked-words.sha256"),
+                                        wordlists.read_hash_list(HERE / "blocked-fragments.sha256"))
+        lists = {}
         for name, minimum in (("datalst2.zub", 1000), ("datalst.zub", 2000)):
             with self.subTest(file=name):
-                count, words = self.lists[name]
+                count, *words = lists[name] = read_crlf_lines(DATA / name)
                 self.assertRegex(count, r"^[1-9][0-9]*$")
                 self.assertEqual(int(count), len(words))
                 self.assertGreaterEqual(len(words), minimum)
                 self.assertEqual(len(set(words)), len(words))
                 for word in words:
                     self.assertRegex(word, r"^[A-Z]{3,13}$")
-                    self.assertFalse(self.blocklist.blocks(word.lower()), "a blocked word is listed")
+                    self.assertFalse(blocklist.blocks(word.lower()), "a blocked word is listed")
                 self.assertEqual({len(word) for word in words}, set(range(3, 14)))
-
-    def test_every_easy_word_is_in_the_full_list(self):
-        self.assertLessEqual(set(self.lists["datalst2.zub"][1]), set(self.lists["datalst.zub"][1]))
-
-
-class InstalledHighScoresTest(unittest.TestCase):
-    """The installed table: 22 lines, names on even lines, descending decimal scores."""
+        self.assertLessEqual(set(lists["datalst2.zub"][1:]), set(lists["datalst.zub"][1:]))
 
     def test_table(self):
         lines = read_crlf_lines(DATA / "hang.zub")
         self.assertEqual(len(lines), 22)
-        names = [lines[2 * rank - 1] for rank in range(1, 11)]
-        scores = [lines[2 * rank] for rank in range(1, 11)]
-        for name in names:
+        for name in lines[1:21:2]:
             self.assertRegex(name, r"^[A-Z][a-z]+$")
-        for score in scores:
+        for score in lines[2:22:2]:
             self.assertRegex(score, r"^(0|[1-9][0-9]*)$")
-        numbers = [int(score) for score in scores]
-        self.assertEqual(numbers, sorted(numbers, reverse=True))
-        self.assertEqual(len(set(numbers)), 10)
+        numbers = [int(score) for score in lines[2:22:2]]
+        self.assertEqual(numbers, sorted(set(numbers), reverse=True))
 
 
 @unittest.skipUnless(SYSTEM_DICTIONARY.exists() and SYSTEM_COMMON_DICTIONARY.exists(),

@@ -7,31 +7,11 @@
 #include "palette.h"
 
 #include <QDir>
-#include <QSet>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 using namespace zub::artgen;
-
-namespace {
-
-QSet<QString> expectedNames()
-{
-    QSet<QString> names = {
-        QStringLiteral("HANGHIGHSCORE.dib"), QStringLiteral("backdrop.jpg"), QStringLiteral("entername.jpg"),
-        QStringLiteral("welldone.jpg"),      QStringLiteral("about.jpg"),    QStringLiteral("NewWordPic.bmp"),
-        QStringLiteral("glyph.bmp"),         QStringLiteral("skip.bmp"),     QStringLiteral("mainicon.ico")};
-    for (int stage = 1; stage <= 11; ++stage) {
-        names.insert(QStringLiteral("HANGPOS%1.dib").arg(stage));
-        names.insert(QStringLiteral("SWITCHPOS%1.dib").arg(stage));
-    }
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        names.insert(QStringLiteral("%1Pic.bmp").arg(QLatin1Char(letter)));
-    }
-    return names;
-}
-
-} // namespace
 
 class ArtWriterTest : public QObject
 {
@@ -40,37 +20,32 @@ class ArtWriterTest : public QObject
 private Q_SLOTS:
     void initTestCase() { m_files = MakeArtFiles(); }
 
+    // Every committed picture is made, each once, and nothing else.
     void everyPictureIsMadeOnce()
     {
-        QSet<QString> names;
-        for (const ArtFile& file : m_files) {
-            QVERIFY2(!names.contains(file.name), qPrintable(file.name));
-            names.insert(file.name);
-        }
-        QCOMPARE(names, expectedNames());
+        QStringList names;
+        for (const ArtFile& file : m_files)
+            names << file.name;
+        QStringList committed = QDir(QStringLiteral(ZUB_ART_DIR)).entryList(QDir::Files);
+        names.sort();
+        committed.sort();
+        QCOMPARE(names, committed);
     }
 
-    void filesAreWrittenWhole()
-    {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        const QString art = folder.filePath(QStringLiteral("art"));
-        WriteArtFiles(m_files, art);
-        for (const ArtFile& file : m_files) {
-            QFile written(QDir(art).filePath(file.name));
-            QVERIFY(written.open(QIODevice::ReadOnly));
-            QCOMPARE(written.readAll(), file.bytes);
-        }
-    }
-
-    // Regenerating gives the committed pictures: any change to a writer, the palette or the painting
-    // shows here, and is committed with the pictures it changes.
+    // Regenerating and writing gives the committed pictures whole: any change to a writer, the palette or
+    // the painting shows here, and is committed with the pictures it changes.
     void committedArtIsCurrent()
     {
+        QTemporaryDir folder;
+        const QDir art(folder.filePath(QStringLiteral("art")));
+        WriteArtFiles(m_files, art.path());
         for (const ArtFile& file : m_files) {
+            QFile written(art.filePath(file.name));
             QFile committed(QDir(QStringLiteral(ZUB_ART_DIR)).filePath(file.name));
+            QVERIFY2(written.open(QIODevice::ReadOnly), qPrintable(written.fileName()));
             QVERIFY2(committed.open(QIODevice::ReadOnly), qPrintable(committed.fileName()));
-            QVERIFY2(committed.readAll() == file.bytes, qPrintable(file.name + QStringLiteral(" differs")));
+            QVERIFY2(written.readAll() == committed.readAll(),
+                     qPrintable(file.name + QStringLiteral(" differs")));
         }
     }
 
@@ -88,15 +63,13 @@ private Q_SLOTS:
 
     void unwritableFolderIsReportedByName()
     {
-        QTemporaryDir folder;
-        QFile blocker(folder.filePath(QStringLiteral("not-a-folder")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QTemporaryFile blocker;
+        QVERIFY(blocker.open());
         try {
             WriteArtFiles(m_files, blocker.fileName());
             QFAIL("writing into a file as if it were a folder succeeded");
         } catch (const std::runtime_error& error) {
-            QVERIFY(QString::fromUtf8(error.what()).contains(QLatin1String("not-a-folder")));
+            QVERIFY2(QString::fromUtf8(error.what()).contains(blocker.fileName()), error.what());
         }
     }
 

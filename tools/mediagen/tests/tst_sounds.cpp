@@ -1,12 +1,36 @@
 #include "cuesounds.h"
 #include "music.h"
-#include "signal.h"
 #include "soundtracks.h"
+#include "wavfile.h"
 
 #include <QTest>
+#include <cmath>
+#include <stdexcept>
 
 using namespace zub::mediagen;
-using namespace zub::mediagen::test;
+
+namespace {
+
+// The loudness (root mean square) of the samples from `from` to `to` seconds: what a sound does rather
+// than how it is made.
+double Loudness(const AudioBuffer& sound, double from, double to)
+{
+    const int first = AudioBuffer::toSamples(from);
+    const int last = std::min(sound.size(), AudioBuffer::toSamples(to));
+    double sum = 0.0;
+    for (int i = first; i < last; ++i)
+        sum += double(sound.at(i)) * sound.at(i);
+    return last > first ? std::sqrt(sum / (last - first)) : 0.0;
+}
+
+// The 16-bit sample at index in the bytes of a wave file.
+qint16 sampleAt(const QByteArray& bytes, int index)
+{
+    const int at = 44 + 2 * index;
+    return qint16(quint16(quint8(bytes[at])) | quint16(quint8(bytes[at + 1])) << 8);
+}
+
+} // namespace
 
 using SoundMaker = AudioBuffer (*)();
 Q_DECLARE_METATYPE(SoundMaker)
@@ -50,21 +74,16 @@ private Q_SLOTS:
         QVERIFY(Loudness(sound, sound.duration() - 0.005, sound.duration()) < 0.01);
     }
 
-    // Background music plays throughout, without gaps, until it eases out for the next start.
-    void backgroundMusicHasNoGaps()
+    // Background music plays throughout, without gaps, until it eases out for the next start. Restarted
+    // every 16 seconds, it must have died away by its end, so that the restart never cuts a sounding note,
+    // and must rise from silence at its start.
+    void backgroundMusicHasNoGapsAndJoinsItsBeginning()
     {
         const AudioBuffer music = BackgroundMusic();
         for (double from = 0.5; from < 15.0; from += 0.5) {
             QVERIFY2(Loudness(music, from, from + 0.5) > 0.03,
                      qPrintable(QStringLiteral("quiet at %1 s").arg(from)));
         }
-    }
-
-    // Restarted every 16 seconds, the music must have died away by its end, so that the restart never
-    // cuts a sounding note, and must rise from silence at its start.
-    void backgroundMusicJoinsItsBeginning()
-    {
-        const AudioBuffer music = BackgroundMusic();
         const double middle = Loudness(music, 4.0, 12.0);
         QVERIFY(Loudness(music, 0.0, 0.001) < 0.1 * middle);
         QVERIFY(Loudness(music, music.duration() - 0.05, music.duration()) < 0.1 * middle);
@@ -78,6 +97,43 @@ private Q_SLOTS:
             const double before = Loudness(track, strokeEnd - 0.2, strokeEnd - 0.05);
             const double after = Loudness(track, strokeEnd, strokeEnd + 0.1);
             QVERIFY2(after > 1.5 * before, qPrintable(QStringLiteral("no knock at %1 s").arg(strokeEnd)));
+        }
+    }
+
+    void samplesAreRoundedAndClamped_data()
+    {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("silence") << 0.0f << 0;
+        QTest::newRow("half") << 0.5f << 16384;
+        QTest::newRow("minus half") << -0.5f << -16384;
+        QTest::newRow("full") << 1.0f << 32767;
+        QTest::newRow("minus full") << -1.0f << -32767;
+        QTest::newRow("too loud is clipped, not wrapped") << 1.7f << 32767;
+        QTest::newRow("too loud below") << -3.0f << -32767;
+    }
+
+    void samplesAreRoundedAndClamped()
+    {
+        QFETCH(float, value);
+        QFETCH(int, stored);
+        AudioBuffer sound(0.001);
+        sound.add(3, value);
+        const QByteArray bytes = WavBytes(sound);
+        QCOMPARE(int(sampleAt(bytes, 3)), stored);
+        QCOMPARE(int(sampleAt(bytes, 2)), 0);
+    }
+
+    // A wave file that cannot be written is named in the error; the bytes of written ones are held to the
+    // committed sounds by the movie writer's test.
+    void unwritableFileIsNamedInTheError()
+    {
+        const QString path = QStringLiteral("/nonexistent-folder/sound.wav");
+        try {
+            WriteWav(AudioBuffer(0.01), path);
+            QFAIL("no error for an unwritable file");
+        } catch (const std::runtime_error& error) {
+            QVERIFY(QString::fromStdString(error.what()).contains(path));
         }
     }
 };
