@@ -1,21 +1,7 @@
-#include "game/levels.h"
 #include "gamefixture.h"
 
 using namespace zub;
 using namespace zub::test;
-
-namespace {
-
-void ChooseLevel(Game& game, int level)
-{
-    game.Exit1Click();
-    if (level == kNormal)
-        game.EnablePictures1Click();
-    if (level == kHard)
-        game.EnableBoth1Click();
-}
-
-} // namespace
 
 class GuessesTest : public QObject
 {
@@ -43,7 +29,7 @@ private Q_SLOTS:
         QFETCH(int, points);
         GameFixture f({"CAT"});
         f.start();
-        ChooseLevel(*f.game, level);
+        f.chooseLevel(level);
         QCOMPARE(f.state().HangPos, firstStage);
         for (int wrong = 1; wrong <= allowed; ++wrong) {
             f.miss(1);
@@ -91,7 +77,7 @@ private Q_SLOTS:
         QFETCH(int, points);
         GameFixture f({word});
         f.start();
-        ChooseLevel(*f.game, level);
+        f.chooseLevel(level);
         for (int i = 0; i < guesses.size(); ++i) {
             QVERIFY(!f.board().WellDonePanel.Visible);
             f.guess(guesses.mid(i, 1));
@@ -160,7 +146,7 @@ private Q_SLOTS:
     {
         GameFixture f({"CAT"});
         f.start();
-        ChooseLevel(*f.game, kHard);
+        f.chooseLevel(kHard);
         f.miss(2);
         f.winWord();
         f.game->NewWordClickClick();

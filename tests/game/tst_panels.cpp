@@ -1,4 +1,3 @@
-#include "game/levels.h"
 #include "gamefixture.h"
 
 using namespace zub;
@@ -37,18 +36,6 @@ private Q_SLOTS:
         QCOMPARE(f.highScores().HSName(8), QStringLiteral("Ada"));
         QCOMPARE(f.highScores().HSScore(8), QStringLiteral("400"));
         QCOMPARE(f.highScores().HSScore(9), QStringLiteral("300"));
-    }
-
-    // An empty name is stored as an empty line.
-    void emptyNameIsStored()
-    {
-        GameFixture f({kLongWord});
-        f.start();
-        f.placeScore(kHard, 5, "");
-        QCOMPARE(f.highScores().HSName(1), QString());
-        QCOMPARE(f.highScores().HSScore(1), QStringLiteral("2500"));
-        QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("2500"));
-        QVERIFY(ReadBytes(f.files.HighScores).startsWith("Best scores\r\n\r\n2500\r\nName1\r\n1500\r\n"));
     }
 
     // A score equal to rank 10 offers nothing, and a stray OK on the hidden panel places nothing.

@@ -1,4 +1,3 @@
-#include "game/levels.h"
 #include "gamefixture.h"
 
 #include <random>
