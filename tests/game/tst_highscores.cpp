@@ -185,6 +185,9 @@ private Q_SLOTS:
             QCOMPARE(ReadBytes(f.files.HighScores), installed);
             QVERIFY(QFileInfo(f.files.HighScores).permissions() & QFileDevice::WriteOwner);
         }
+        const QByteArrayList held = (file == kMissing ? installed : file).split('\n');
+        for (int rank = 1; rank <= kRankCount; ++rank) // the scores shown as the file writes them
+            QCOMPARE(f.board().HSLabel[2 * rank - 1], QString::fromLatin1(held[2 * rank]).remove(u'\r'));
         f.loseWithPoints(level, positions);
         QVERIFY(f.board().EnterNamePanel.Visible);
         const QString placing = f.confirmName(typed);
