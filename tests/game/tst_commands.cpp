@@ -117,18 +117,6 @@ private Q_SLOTS:
         QCOMPARE(f.word(), QStringLiteral("DOG"));
     }
 
-    // New Game does not stop the well-done display: WinTimer hides it when it fires.
-    void newGameLeavesTheWellDonePanelToItsTimer()
-    {
-        GameFixture f({"CAT"});
-        f.start();
-        f.winWord();
-        f.game->Exit1Click();
-        QVERIFY(f.board().WellDonePanel.Visible && f.board().WinTimer.Enabled);
-        f.game->WinTimerTimer();
-        QVERIFY(!f.board().WellDonePanel.Visible);
-    }
-
     // Show and About open their panels and change nothing else; their OK buttons close them again.
     void showAndAboutChangeNoGameState()
     {

@@ -8,39 +8,45 @@ class CuesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A letter at three positions plays MediaWin once for each, then WinSound when it completes the word.
-    void letterAtThreePositionsThatWins()
+    // The cues of a click after the guesses before it: MediaWin for each position the letter holds, then
+    // WinSound when it completes the word; the losing click starts the game-over movie before the
+    // wrong-letter sound.
+    void cuesOfAClick_data()
     {
-        GameFixture f({"BANANA"});
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("click");
+        QTest::addColumn<QStringList>("cues");
+        QTest::newRow("letter at three positions that wins")
+            << "BANANA"
+            << "BN"
+            << "A"
+            << QStringList{"Stop BackSound", "Play MediaWin", "Play MediaWin", "Play MediaWin",
+                           "Play WinSound"};
+        QTest::newRow("wrong letter") << "CAT"
+                                      << ""
+                                      << "Z" << QStringList{"Stop BackSound", "Play LoseLetter"};
+        QTest::newRow("losing click")
+            << "CAT"
+            << "BDEFGHIJKL"
+            << "M" << QStringList{"Stop BackSound", "Play GameOverMovie", "Play LoseLetter"};
+    }
+    void cuesOfAClick()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, before);
+        QFETCH(QString, click);
+        QFETCH(QStringList, cues);
+        GameFixture f({word});
         f.start();
-        f.guess("BN");
+        f.guess(before);
         f.cues.take();
-        f.game->AButtonClick();
-        QCOMPARE(f.cues.calls, (QStringList{"Stop BackSound", "Play MediaWin", "Play MediaWin",
-                                            "Play MediaWin", "Play WinSound"}));
+        f.guess(click);
+        QCOMPARE(f.cues.take(), cues);
     }
 
-    void wrongLetter()
-    {
-        GameFixture f({"CAT"});
-        f.start();
-        f.cues.take();
-        f.game->ZButtonClick();
-        QCOMPARE(f.cues.calls, (QStringList{"Stop BackSound", "Play LoseLetter"}));
-    }
-
-    // The losing click starts the game-over movie before the wrong-letter sound.
-    void losingClick()
-    {
-        GameFixture f({"CAT"});
-        f.start();
-        f.miss(10);
-        f.cues.take();
-        f.miss(1);
-        QCOMPARE(f.cues.calls, (QStringList{"Stop BackSound", "Play GameOverMovie", "Play LoseLetter"}));
-    }
-
-    // New Word right after a win cuts the win sound off; New Game leaves it playing.
+    // New Word right after a win cuts the win sound off; New Game leaves it playing, and the well-done
+    // display to WinTimer, which hides it when it fires.
     void newWordAndNewGameAfterAWin()
     {
         GameFixture f({"CAT"});
@@ -53,6 +59,9 @@ private Q_SLOTS:
         f.cues.take();
         f.game->Exit1Click();
         QCOMPARE(f.cues.take(), (QStringList{"Stop BackSound", "Play NewWord"}));
+        QVERIFY(f.board().WellDonePanel.Visible && f.board().WinTimer.Enabled);
+        f.game->WinTimerTimer();
+        QVERIFY(!f.board().WellDonePanel.Visible);
     }
 
     // The music comes back with the game-over tick and with every Timer1 tick while Timer1 runs; the

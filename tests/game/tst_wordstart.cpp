@@ -108,23 +108,6 @@ private Q_SLOTS:
         QCOMPARE(f.state().ScorePoints, words2000 ? 500 : 0); // New Word keeps the score, New Game not
     }
 
-    // At the game start a broken list also keeps the high-score table from loading, and with no word on
-    // the board a tile click is a wrong letter, never a won word.
-    void brokenListAtGameStartSkipsTheTable()
-    {
-        GameFixture f;
-        QFile::remove(f.files.Words1000);
-        QVERIFY(ErrorOf([&] { f.start(); }).contains(f.files.Words1000));
-        QCOMPARE(f.board().HSLabel[0], QStringLiteral("HSLabel1"));
-        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS1"));
-        f.cues.take();
-        f.guess("A");
-        QCOMPARE(f.cues.take(), (QStringList{"Stop BackSound", "Play LoseLetter"}));
-        QVERIFY(!f.board().WellDonePanel.Visible && !f.board().WinTimer.Enabled);
-        QVERIFY(!f.board().NewWordClick.Enabled);
-        QCOMPARE(f.state().HangPos, 2);
-    }
-
     // The source is not reseeded for each word, so words started in quick succession vary.
     void wordsInARowAreNotForcedEqual()
     {

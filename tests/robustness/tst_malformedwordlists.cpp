@@ -1,43 +1,9 @@
 // Broken word lists: the game start either draws a word the tiles can finish or stops with a short error
 // that names the list; the list is never changed, and after the list is mended New Game plays on.
-#include "game/game.h"
-#include "testfiles.h"
-
-#include <QTemporaryDir>
+#include "gamefixture.h"
 
 using namespace zub;
 using namespace zub::test;
-
-namespace {
-
-// A game whose draws all take the same number, over lists and a good high-score table of its own.
-struct ListGame
-{
-    explicit ListGame(int draw) : random(draw)
-    {
-        QByteArray table = "Best scores\r\n";
-        for (int rank = 1; rank <= kRankCount; ++rank)
-            table += "Name\r\n" + QByteArray::number(1100 - 100 * rank) + "\r\n";
-        WriteBytes(files.HighScores, table + "end\r\n");
-    }
-
-    QString word() const
-    {
-        QString text;
-        for (int n = 0; n < game.state().WordLength; ++n)
-            text += game.board().Letter[n].Caption.trimmed();
-        return text;
-    }
-
-    QTemporaryDir dir;
-    GameFiles files{dir.filePath(QStringLiteral("datalst2.zub")), dir.filePath(QStringLiteral("datalst.zub")),
-                    dir.filePath(QStringLiteral("hang.zub")), dir.filePath(QStringLiteral("template.zub"))};
-    SilentCues cues;
-    FixedRandom random;
-    Game game{files, cues, random};
-};
-
-} // namespace
 
 class MalformedWordListsTest : public QObject
 {
@@ -96,27 +62,35 @@ private Q_SLOTS:
         QFETCH(QString, word);
         QFETCH(QString, error);
 
-        ListGame play(draw);
-        const QString path = play.files.Words1000;
+        GameFixture f({"CAT"}, {"DOG"}, 1, draw);
+        const QString path = f.files.Words1000;
         Put(path, list);
 
-        const QString message = ErrorOf([&] { play.game.FormActivate(1024, 768); });
+        const QString message = ErrorOf([&] { f.start(); });
         if (error.isEmpty()) {
             QVERIFY2(message.isNull(), qPrintable(message.left(300)));
-            QCOMPARE(play.word(), word);
+            QCOMPARE(f.word(), word);
         } else {
             CheckErrorNames(message, path, error);
+            // The table is left unloaded, and with no word on the board a tile is a wrong letter.
+            QCOMPARE(f.board().HSLabel[0], QStringLiteral("HSLabel1"));
+            f.cues.take();
+            f.guess("A");
+            QCOMPARE(f.cues.take(), (QStringList{"Stop BackSound", "Play LoseLetter"}));
+            QVERIFY(!f.board().WellDonePanel.Visible && !f.board().WinTimer.Enabled);
+            QVERIFY(!f.board().NewWordClick.Enabled);
+            QCOMPARE(f.state().HangPos, 2);
         }
         QVERIFY(Contents(path) == list);
 
         // The game goes on: with the list mended, New Game draws from it.
         QVERIFY(QDir(path).removeRecursively()); // a folder in the list's place goes
         WriteBytes(path, "1\r\nDOG\r\n");
-        const QString retry = ErrorOf([&] { play.game.Exit1Click(); });
+        const QString retry = ErrorOf([&] { f.game->Exit1Click(); });
         QVERIFY2(retry.isNull(), qPrintable(retry));
-        QCOMPARE(play.word(), QStringLiteral("DOG"));
-        play.game.LetterClick('D');
-        QCOMPARE(play.game.state().LettersFound, 1);
+        QCOMPARE(f.word(), QStringLiteral("DOG"));
+        f.game->LetterClick('D');
+        QCOMPARE(f.state().LettersFound, 1);
     }
 };
 
