@@ -10,31 +10,16 @@
 // where another game had meanwhile filled the table with better scores. A placement refused because
 // another game held the table is confirmed again, as a player would.
 #include "game/game.h"
-#include "platform/error.h"
 #include "platform/integers.h"
-#include "platform/randomsource.h"
+#include "testfiles.h"
 
-#include <QDir>
 #include <cstdio>
 #include <cstdlib>
 
 using namespace zub;
+using namespace zub::test;
 
 namespace {
-
-class SilentCues final : public CuePlayer
-{
-public:
-    void Play(Cue) override {}
-    void Stop(Cue) override {}
-};
-
-class FirstLine final : public RandomSource
-{
-public:
-    void seed(unsigned) override {}
-    int next() override { return 0; }
-};
 
 // New Game, then words of "ABC" won (300 points each, Easy) and a last word with the remaining letters
 // found before it is lost; the game-over tick offers the table and the name is confirmed.
@@ -82,7 +67,7 @@ int main(int argc, char** argv)
     files.HighScores = folder.filePath(QStringLiteral("hang.zub"));
     files.HighScoreTemplate = folder.filePath(QStringLiteral("no-template.zub"));
     SilentCues cues;
-    FirstLine random;
+    FixedRandom random(0);
     Game game(files, cues, random);
     try {
         game.FormActivate(1024, 768);
