@@ -80,25 +80,6 @@ private Q_SLOTS:
         QVERIFY(f.board().WellDonePanel.Visible);
     }
 
-    // The first guess stops the music and locks New Word and the Level menu; a right letter leaves the
-    // counter and the pictures alone; the used tile shows its picture and takes no second click.
-    void aGuessLocksItsTileAndTheCommands()
-    {
-        GameFixture f({"CAT"});
-        f.start();
-        f.game->Exit1Click();
-        QVERIFY(f.board().NewWordClick.Enabled && f.board().Hints1.Enabled);
-        f.game->CButtonClick();
-        QVERIFY(!f.board().Timer1.Enabled);
-        QVERIFY(!f.board().NewWordClick.Enabled && f.board().NewWordPic.Visible);
-        QVERIFY(!f.board().Hints1.Enabled);
-        QVERIFY(!f.board().Tiles[2].Button.Enabled && f.board().Tiles[2].Pic.Visible);
-        QCOMPARE(f.state().HangPos, 1);
-        const QString before = Snapshot(*f.game);
-        f.game->CButtonClick();
-        QCOMPARE(Snapshot(*f.game), before);
-    }
-
     // New Word is offered after New Game and after a won word, and taken away by its own use, by a guess,
     // by the game start and by a lost word; while it is locked a click on it does nothing.
     void newWordAvailability()

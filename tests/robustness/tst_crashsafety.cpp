@@ -67,12 +67,6 @@ QStringList Leftovers(const QDir& folder)
     return names;
 }
 
-int KillCount()
-{
-    const int fromEnvironment = qEnvironmentVariableIntValue("ZUB_CRASH_KILLS");
-    return fromEnvironment > 0 ? fromEnvironment : 200;
-}
-
 } // namespace
 
 class CrashSafetyTest : public QObject
@@ -90,7 +84,8 @@ private Q_SLOTS:
 
     void killedWriterLeavesACompleteTable()
     {
-        const int kills = KillCount();
+        const int killsSet = qEnvironmentVariableIntValue("ZUB_CRASH_KILLS");
+        const int kills = killsSet > 0 ? killsSet : 200;
         QRandomGenerator random(20240611);
         QList<int> scores = ScoresOf(ReadBytes(TablePath()));
         int placements = 0;
@@ -126,10 +121,7 @@ private Q_SLOTS:
 
         // A kill leaves the lock behind, and one between the moment the new table gets a name of its own
         // and the moment it takes the table's place leaves that file too: the next placement removes both.
-        QProcess writer;
-        StartWriter(writer, {QStringLiteral("Player"), QStringLiteral("1")});
-        QVERIFY(writer.waitForFinished(10000));
-        QCOMPARE(writer.exitCode(), 0);
+        PlaceOneScore();
         QVERIFY(!ScoresOf(ReadBytes(TablePath())).isEmpty());
         QCOMPARE(Leftovers(QDir(m_dir->path())), QStringList());
     }
@@ -163,10 +155,7 @@ private Q_SLOTS:
                                      QFileDevice::FileModificationTime));
         }
 
-        QProcess writer;
-        StartWriter(writer, {QStringLiteral("Player"), QStringLiteral("1")});
-        QVERIFY(writer.waitForFinished(10000));
-        QCOMPARE(writer.exitCode(), 0);
+        PlaceOneScore();
 
         const QList<int> scores = ScoresOf(ReadBytes(TablePath()));
         QVERIFY(!scores.isEmpty());
@@ -236,6 +225,15 @@ private:
         QVERIFY2(writer.waitForReadyRead(10000), "the writer did not load the table");
         QVERIFY(writer.canReadLine());
         QCOMPARE(writer.readLine(), QByteArray("ready\n"));
+    }
+
+    // One game that places one score and ends.
+    void PlaceOneScore()
+    {
+        QProcess writer;
+        StartWriter(writer, {QStringLiteral("Player"), QStringLiteral("1")});
+        QVERIFY(writer.waitForFinished(10000));
+        QCOMPARE(writer.exitCode(), 0);
     }
 
     std::optional<QTemporaryDir> m_dir;
