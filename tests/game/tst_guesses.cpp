@@ -81,8 +81,10 @@ private Q_SLOTS:
     }
 
     // New Word is offered after New Game and after a won word, and taken away by its own use, by a guess,
-    // by the game start and by a lost word; while it is locked a click on it does nothing.
-    void newWordAvailability()
+    // by the game start and by a lost word; while it is locked a click on it does nothing. It keeps the
+    // score and the level, starts the next word at the level's first stage and points, and leaves the
+    // well-done display to WinTimer.
+    void newWordAvailabilityAndScore()
     {
         GameFixture f({"CAT"});
         const auto available = [&f] {
@@ -90,33 +92,16 @@ private Q_SLOTS:
         };
         f.start();
         QVERIFY(!available());
-        f.game->Exit1Click();
+        f.chooseLevel(kHard);
         QVERIFY(available());
         f.game->NewWordClickClick();
         QVERIFY(!available());
         const QString locked = Snapshot(*f.game);
         f.game->NewWordClickClick();
         QCOMPARE(Snapshot(*f.game), locked);
-        f.winWord();
-        QVERIFY(available());
-        f.game->NewWordClickClick();
-        f.guess("C");
-        QVERIFY(!available());
-        f.guess("AT");
-        QVERIFY(available());
-        f.game->NewWordClickClick();
-        f.loseWord();
-        QVERIFY(!available());
-    }
-
-    // New Word keeps the score and starts the next word at the level's first stage and points.
-    void newWordKeepsScoreAndLevel()
-    {
-        GameFixture f({"CAT"});
-        f.start();
-        f.chooseLevel(kHard);
         f.miss(2);
         f.winWord();
+        QVERIFY(available());
         f.game->NewWordClickClick();
         QCOMPARE(f.state().ScorePoints, 1500);
         QCOMPARE(f.state().WrongGuessCount, 4);
@@ -126,6 +111,13 @@ private Q_SLOTS:
         QVERIFY(f.board().WellDonePanel.Visible);
         f.game->WinTimerTimer();
         QVERIFY(!f.board().WellDonePanel.Visible && !f.board().WinTimer.Enabled);
+        f.guess("C");
+        QVERIFY(!available());
+        f.guess("AT");
+        QVERIFY(available());
+        f.game->NewWordClickClick();
+        f.loseWord();
+        QVERIFY(!available());
     }
 };
 

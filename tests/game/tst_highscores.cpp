@@ -60,32 +60,11 @@ class HighScoresTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A qualifying loss offers the name entry at the game-over tick; confirming places the score, shows
-    // the table and saves the file; the next qualifying game offers the same name again.
-    void qualifyingGamesOfferTheNameEntry()
-    {
-        GameFixture f({kLongWord});
-        f.start();
-        f.scoreAndLose(kEasy, 3);
-        QVERIFY(!f.board().EnterNamePanel.Visible);
-        f.game->GameOverTimerTimer();
-        QVERIFY(f.board().EnterNamePanel.Visible);
-        QVERIFY(f.board().Timer1.Enabled && !f.board().GameOverTimer.Enabled);
-
-        f.game->setNameText("Ada");
-        f.game->NameOkButtonClick();
-        QVERIFY(f.board().GameOverPanel.Visible && !f.board().EnterNamePanel.Visible);
-        QCOMPARE(f.highScores().HSName(9), QStringLiteral("Ada"));
-        QCOMPARE(f.board().ScorePointsLabel.Caption, QStringLiteral("300"));
-
-        f.scoreAndLose(kEasy, 4);
-        f.game->GameOverTimerTimer();
-        QVERIFY(f.board().EnterNamePanel.Visible);
-        QCOMPARE(f.board().NameText, QStringLiteral("Ada"));
-    }
-
-    // A score equal to rank 10 offers nothing, and a stray OK on the hidden panel places nothing.
-    void nonQualifyingLossOffersNothing()
+    // The name entry is offered at the game-over tick of a loss whose score beats rank 10: an equal score
+    // offers nothing, and a stray OK on the hidden panel places nothing. Confirming places the score and
+    // shows the table while the label keeps the score; the next qualifying game offers the same name again.
+    // New Game during the game-over pause ends the lost game's offer and keeps the music off.
+    void nameEntryFollowsTheGameOverTick()
     {
         GameFixture f({kLongWord});
         f.start();
@@ -97,13 +76,24 @@ private Q_SLOTS:
         QCOMPARE(ReadBytes(f.files.HighScores), file);
         QCOMPARE(f.state().ScorePoints, 100);
         QVERIFY(!f.board().GameOverPanel.Visible);
-    }
 
-    // New Game during the game-over pause ends the lost game's offer and keeps the music off.
-    void newGameDuringTheGameOverPause()
-    {
-        GameFixture f({kLongWord});
-        f.start();
+        f.scoreAndLose(kEasy, 3);
+        QVERIFY(!f.board().EnterNamePanel.Visible);
+        f.game->GameOverTimerTimer();
+        QVERIFY(f.board().EnterNamePanel.Visible);
+        QVERIFY(f.board().Timer1.Enabled && !f.board().GameOverTimer.Enabled);
+        f.game->setNameText("Ada");
+        f.game->NameOkButtonClick();
+        QVERIFY(f.board().GameOverPanel.Visible && !f.board().EnterNamePanel.Visible);
+        QCOMPARE(f.highScores().HSName(9), QStringLiteral("Ada"));
+        QCOMPARE(f.board().ScorePointsLabel.Caption, QStringLiteral("300"));
+
+        f.scoreAndLose(kEasy, 4);
+        f.game->GameOverTimerTimer();
+        QVERIFY(f.board().EnterNamePanel.Visible);
+        QCOMPARE(f.board().NameText, QStringLiteral("Ada"));
+        f.game->NameOkButtonClick();
+
         f.scoreAndLose(kHard, 3);
         f.game->Exit1Click();
         QVERIFY(!f.board().GameOverTimer.Enabled && !f.board().MovieScreen.Visible);
