@@ -11,38 +11,21 @@ private Q_SLOTS:
     // The cues of a click after the guesses before it: MediaWin for each position the letter holds, then
     // WinSound when it completes the word; the losing click starts the game-over movie before the
     // wrong-letter sound.
-    void cuesOfAClick_data()
-    {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("click");
-        QTest::addColumn<QStringList>("cues");
-        QTest::newRow("letter at three positions that wins")
-            << "BANANA"
-            << "BN"
-            << "A"
-            << QStringList{"Stop BackSound", "Play MediaWin", "Play MediaWin", "Play MediaWin",
-                           "Play WinSound"};
-        QTest::newRow("wrong letter") << "CAT"
-                                      << ""
-                                      << "Z" << QStringList{"Stop BackSound", "Play LoseLetter"};
-        QTest::newRow("losing click")
-            << "CAT"
-            << "BDEFGHIJKL"
-            << "M" << QStringList{"Stop BackSound", "Play GameOverMovie", "Play LoseLetter"};
-    }
     void cuesOfAClick()
     {
-        QFETCH(QString, word);
-        QFETCH(QString, before);
-        QFETCH(QString, click);
-        QFETCH(QStringList, cues);
-        GameFixture f({word});
-        f.start();
-        f.guess(before);
-        f.cues.take();
-        f.guess(click);
-        QCOMPARE(f.cues.take(), cues);
+        const auto cuesOf = [](const QString& word, const QString& before, const QString& click) {
+            GameFixture f({word});
+            f.start();
+            f.guess(before);
+            f.cues.take();
+            f.guess(click);
+            return f.cues.take();
+        };
+        QCOMPARE(cuesOf("BANANA", "BN", "A"), (QStringList{"Stop BackSound", "Play MediaWin", "Play MediaWin",
+                                                           "Play MediaWin", "Play WinSound"}));
+        QCOMPARE(cuesOf("CAT", "", "Z"), (QStringList{"Stop BackSound", "Play LoseLetter"}));
+        QCOMPARE(cuesOf("CAT", "BDEFGHIJKL", "M"),
+                 (QStringList{"Stop BackSound", "Play GameOverMovie", "Play LoseLetter"}));
     }
 
     // New Word right after a win cuts the win sound off; New Game leaves it playing, and the well-done

@@ -11,20 +11,14 @@ class WordStartTest : public QObject
 
 private Q_SLOTS:
     // The 960 x 660 board is centred across and stands 10 pixels above the middle; the halves of an odd
-    // window truncate.
-    void gameStartCentresTheBoard()
+    // window truncate. Only the first activation starts the game; later ones leave the word, counters and
+    // cues alone.
+    void firstActivationStartsTheGame()
     {
-        GameFixture f;
+        GameFixture f({"FOX"});
         f.game->FormActivate(959, 679);
         QCOMPARE(f.board().BackPanel.Left, -1);
         QCOMPARE(f.board().BackPanel.Top, -1);
-    }
-
-    // Only the first activation starts the game; later ones leave the word, counters and cues alone.
-    void laterActivationsChangeNothing()
-    {
-        GameFixture f({"FOX"});
-        f.start();
         f.guess("FQ");
         const QString before = Snapshot(*f.game);
         f.cues.take();
