@@ -34,11 +34,6 @@ struct TableGame : GameFixture
         Put(files.HighScoreTemplate, templateFile);
     }
 
-    QString startGame()
-    {
-        return ErrorOf([this] { start(); });
-    }
-
     // New Game at the level, `positions` letters found, the word lost and the game-over tick.
     void loseWithPoints(int level = kEasy, int positions = 5)
     {
@@ -130,7 +125,8 @@ private Q_SLOTS:
         QFETCH(int, ranksShown);
 
         TableGame f(file, templateFile);
-        CheckErrorNames(f.startGame(), templateNamed ? f.files.HighScoreTemplate : f.files.HighScores, error);
+        CheckErrorNames(ErrorOf([&] { f.start(); }),
+                        templateNamed ? f.files.HighScoreTemplate : f.files.HighScores, error);
         QVERIFY(Contents(f.files.HighScores) == file);
         QVERIFY(Contents(f.files.HighScoreTemplate) == templateFile);
         for (int rank = 1; rank <= kRankCount; ++rank)
@@ -222,7 +218,7 @@ private Q_SLOTS:
         const QByteArray installed = Joined(kTable);
         TableGame f(file, installed);
         QFile::setPermissions(f.files.HighScoreTemplate, QFileDevice::ReadOwner);
-        const QString loading = f.startGame();
+        const QString loading = ErrorOf([&] { f.start(); });
         QVERIFY2(loading.isNull(), qPrintable(loading));
         if (file == kMissing) {
             QCOMPARE(ReadBytes(f.files.HighScores), installed);
@@ -293,7 +289,7 @@ private Q_SLOTS:
             Put(f.files.HighScores, Joined(lines));
             f.game = std::make_unique<Game>(f.files, f.cues, f.random);
         }
-        const QString loading = f.startGame();
+        const QString loading = ErrorOf([&] { f.start(); });
         QVERIFY2(loading.isNull(), qPrintable(loading));
         f.loseWithPoints();
         QVERIFY(f.board().EnterNamePanel.Visible);

@@ -52,19 +52,15 @@ QByteArray Wave(int samples, quint32 dataSize, quint16 channels = 1)
 
 QByteArray Noise(qsizetype size)
 {
-    QRandomGenerator random(7);
     QByteArray bytes(size, '\0');
-    for (char& byte : bytes)
-        byte = char(random.bounded(256));
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
     return bytes;
 }
 
-QByteArray SourceMedia(const QString& name, qsizetype keep)
+// The first bytes of one of the game's own movies.
+QByteArray SourceMedia(const char* name, qsizetype keep)
 {
-    QFile file(QStringLiteral(ZUB_SOURCE_DATA_DIR "/Intro/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing %s", qPrintable(file.fileName()));
-    return file.read(keep);
+    return ReadBytes(QStringLiteral(ZUB_SOURCE_DATA_DIR "/Intro/") + QLatin1StringView(name)).left(keep);
 }
 
 } // namespace

@@ -138,15 +138,6 @@ public:
         loseWord();
     }
 
-    // scoreAndLose, then the game-over tick and the name confirmed on the name-entry panel.
-    void placeScore(int level, int positions, const QString& name)
-    {
-        scoreAndLose(level, positions);
-        game->GameOverTimerTimer();
-        game->setNameText(name);
-        game->NameOkButtonClick();
-    }
-
     QTemporaryDir dir;
     GameFiles files;
     RecordingCuePlayer cues;
