@@ -94,9 +94,7 @@ private Q_SLOTS:
                 !f.board().EnableBoth1.Checked);
         QVERIFY(f.board().N20001.Checked && !f.board().N10001.Checked);
         QCOMPARE(f.board().Caption, QStringLiteral("Hangman Version 1.2 - Level - Easy - Words 2000+"));
-        QCOMPARE(f.state().LetterPoints, 100);
         QCOMPARE(f.state().WrongGuessCount, 0);
-        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS1"));
         QVERIFY(f.board().Hints1.Enabled);
         QVERIFY(f.board().NewWordClick.Enabled && !f.board().NewWordPic.Visible);
         QCOMPARE(f.state().ScorePoints, 0);

@@ -82,8 +82,9 @@ private Q_SLOTS:
 
     // New Word is offered after New Game and after a won word, and taken away by its own use, by a guess,
     // by the game start and by a lost word; while it is locked a click on it does nothing. It keeps the
-    // score and the level, starts the next word at the level's first stage and points, and leaves the
-    // well-done display to WinTimer.
+    // score and the level and starts the next word at the level's first stage and points. Right after a
+    // win New Word cuts the win sound off, New Game leaves it playing; both leave the well-done display to
+    // WinTimer, which hides it when it fires.
     void newWordAvailabilityAndScore()
     {
         GameFixture f({"CAT"});
@@ -102,7 +103,9 @@ private Q_SLOTS:
         f.miss(2);
         f.winWord();
         QVERIFY(available());
+        f.cues.take();
         f.game->NewWordClickClick();
+        QCOMPARE(f.cues.take(), (QStringList{"Stop BackSound", "Play NewWord", "Stop WinSound"}));
         QCOMPARE(f.state().ScorePoints, 1500);
         QCOMPARE(f.state().WrongGuessCount, 4);
         QCOMPARE(f.state().HangPos, 5);
@@ -114,10 +117,57 @@ private Q_SLOTS:
         f.guess("C");
         QVERIFY(!available());
         f.guess("AT");
+        f.cues.take();
+        f.game->Exit1Click();
+        QCOMPARE(f.cues.take(), (QStringList{"Stop BackSound", "Play NewWord"}));
+        QVERIFY(f.board().WellDonePanel.Visible && f.board().WinTimer.Enabled);
+        f.game->WinTimerTimer();
+        QVERIFY(!f.board().WellDonePanel.Visible);
         QVERIFY(available());
         f.game->NewWordClickClick();
         f.loseWord();
         QVERIFY(!available());
+    }
+
+    // The cues of a click after the guesses before it: MediaWin for each position the letter holds, then
+    // WinSound when it completes the word; the losing click starts the game-over movie before the
+    // wrong-letter sound.
+    void cuesOfAClick()
+    {
+        const auto cuesOf = [](const QString& word, const QString& before, const QString& click) {
+            GameFixture f({word});
+            f.start();
+            f.guess(before);
+            f.cues.take();
+            f.guess(click);
+            return f.cues.take();
+        };
+        QCOMPARE(cuesOf("BANANA", "BN", "A"), (QStringList{"Stop BackSound", "Play MediaWin", "Play MediaWin",
+                                                           "Play MediaWin", "Play WinSound"}));
+        QCOMPARE(cuesOf("CAT", "", "Z"), (QStringList{"Stop BackSound", "Play LoseLetter"}));
+        QCOMPARE(cuesOf("CAT", "BDEFGHIJKL", "M"),
+                 (QStringList{"Stop BackSound", "Play GameOverMovie", "Play LoseLetter"}));
+    }
+
+    // The music comes back with the game-over tick and with every Timer1 tick while Timer1 runs; the
+    // first guess of a word stops it until then.
+    void backgroundMusicFollowsTimer1()
+    {
+        GameFixture f({"CAT"});
+        f.start();
+        f.game->Timer1Timer();
+        QCOMPARE(f.cues.take(), (QStringList{"Play BackSound", "Play BackSound"}));
+        f.guess("C");
+        f.cues.take();
+        f.game->Timer1Timer();
+        QVERIFY(f.cues.take().isEmpty());
+        f.loseWord();
+        f.cues.take();
+        f.game->GameOverTimerTimer();
+        QCOMPARE(f.cues.take(), QStringList{"Play BackSound"});
+        QVERIFY(f.board().Timer1.Enabled && !f.board().GameOverTimer.Enabled);
+        f.game->Timer1Timer();
+        QCOMPARE(f.cues.take(), QStringList{"Play BackSound"});
     }
 };
 

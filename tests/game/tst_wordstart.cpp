@@ -88,7 +88,6 @@ private Q_SLOTS:
         if (words2000)
             f.game->N20001Click();
         f.guess(words2000 ? "HORSE" : "HZ");
-        QFile::remove(path);
         Put(path, list);
         const QString message =
             ErrorOf([&] { words2000 ? f.game->NewWordClickClick() : f.game->Exit1Click(); });
