@@ -252,24 +252,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("change"); // what happens to the file after loading
         QTest::addColumn<QString>("error");
 
+        const auto scoreRow = [](const char* name, int rank, const QByteArray& text, const QString& error) {
+            QTest::newRow(name) << rank << text << QString() << error;
+        };
+        const auto changeRow = [](const char* name, const char* what, const char* error) {
+            QTest::newRow(name) << 0 << QByteArray() << QString::fromLatin1(what)
+                                << QString::fromLatin1(error);
+        };
         const QString notANumber = QStringLiteral("is not a valid integer value");
-        QTest::newRow("rank 3 score in words")
-            << 3 << QByteArray("lots") << QString() << "'lots' " + notANumber;
-        QTest::newRow("rank 1 score past 32 bits")
-            << 1 << QByteArray("99999999999") << QString() << notANumber;
-        QTest::newRow("rank 5 score empty") << 5 << QByteArray() << QString() << "'' " + notANumber;
-        QTest::newRow("rank 9 score with a blank after it")
-            << 9 << QByteArray("200 ") << QString() << notANumber;
-        QTest::newRow("rank 2 score of a megabyte")
-            << 2 << QByteArray(1 << 20, '9') << QString() << notANumber;
-        QTest::newRow("file cut to twenty lines")
-            << 0 << QByteArray() << QStringLiteral("cut") << "List index out of bounds (20)";
-        QTest::newRow("file removed, no template")
-            << 0 << QByteArray() << QStringLiteral("removed") << "Cannot open file";
-        QTest::newRow("file cannot be replaced")
-            << 0 << QByteArray() << QStringLiteral("long name") << "Cannot write file";
-        QTest::newRow("file locked by another game")
-            << 0 << QByteArray() << QStringLiteral("locked") << "is being changed by another game";
+        scoreRow("rank 3 score in words", 3, "lots", "'lots' " + notANumber);
+        scoreRow("rank 1 score past 32 bits", 1, "99999999999", notANumber);
+        scoreRow("rank 5 score empty", 5, "", "'' " + notANumber);
+        scoreRow("rank 9 score with a blank after it", 9, "200 ", notANumber);
+        scoreRow("rank 2 score of a megabyte", 2, QByteArray(1 << 20, '9'), notANumber);
+        changeRow("file cut to twenty lines", "cut", "List index out of bounds (20)");
+        changeRow("file removed, no template", "removed", "Cannot open file");
+        changeRow("file cannot be replaced", "long name", "Cannot write file");
+        changeRow("file locked by another game", "locked", "is being changed by another game");
     }
     void failedPlacementLeavesTheFile()
     {
