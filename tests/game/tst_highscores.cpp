@@ -33,19 +33,6 @@ struct TableGame : GameFixture
         Put(files.HighScores, file);
         Put(files.HighScoreTemplate, templateFile);
     }
-
-    // New Game at the level, `positions` letters found, the word lost and the game-over tick.
-    void loseWithPoints(int level = kEasy, int positions = 5)
-    {
-        scoreAndLose(level, positions);
-        game->GameOverTimerTimer();
-    }
-
-    QString confirmName(const QString& name)
-    {
-        game->setNameText(name);
-        return ErrorOf([this] { game->NameOkButtonClick(); });
-    }
 };
 
 } // namespace
@@ -227,9 +214,11 @@ private Q_SLOTS:
         const QByteArrayList held = (file == kMissing ? installed : file).split('\n');
         for (int rank = 1; rank <= kRankCount; ++rank) // the scores shown as the file writes them
             QCOMPARE(f.board().HSLabel[2 * rank - 1], QString::fromLatin1(held[2 * rank]).remove(u'\r'));
-        f.loseWithPoints(level, positions);
+        f.scoreAndLose(level, positions);
+        f.game->GameOverTimerTimer();
         QVERIFY(f.board().EnterNamePanel.Visible);
-        const QString placing = f.confirmName(typed);
+        f.game->setNameText(typed);
+        const QString placing = ErrorOf([&] { f.game->NameOkButtonClick(); });
         QVERIFY2(placing.isNull(), qPrintable(placing));
         QCOMPARE(ReadBytes(f.files.HighScores).split('\n'), expected.split('\n')); // line by line
         const QByteArrayList written = expected.split('\n');
@@ -290,7 +279,8 @@ private Q_SLOTS:
         }
         const QString loading = ErrorOf([&] { f.start(); });
         QVERIFY2(loading.isNull(), qPrintable(loading));
-        f.loseWithPoints();
+        f.scoreAndLose(kEasy, 5);
+        f.game->GameOverTimerTimer();
         QVERIFY(f.board().EnterNamePanel.Visible);
         const QString path = f.files.HighScores;
         if (change == "cut")
@@ -302,7 +292,8 @@ private Q_SLOTS:
             QVERIFY(otherGame.tryLock(0));
         const QByteArray before = Contents(path);
 
-        const QString message = f.confirmName(QStringLiteral("Kim"));
+        f.game->setNameText(QStringLiteral("Kim"));
+        const QString message = ErrorOf([&] { f.game->NameOkButtonClick(); });
         CheckErrorNames(message, path, error);
         QVERIFY(rank == 0 || message.contains(QStringLiteral("score of rank %1").arg(rank)));
         QVERIFY(Contents(path) == before);

@@ -61,11 +61,9 @@ int main(int argc, char** argv)
     const QString player = argc == 4 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("Player");
     const int count = argc == 4 ? std::atoi(argv[3]) : -1;
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    GameFiles files;
-    files.Words1000 = folder.filePath(QStringLiteral("datalst2.zub"));
-    files.Words2000 = files.Words1000;
-    files.HighScores = folder.filePath(QStringLiteral("hang.zub"));
-    files.HighScoreTemplate = folder.filePath(QStringLiteral("no-template.zub"));
+    const QString words = folder.filePath(QStringLiteral("datalst2.zub"));
+    const GameFiles files{words, words, folder.filePath(QStringLiteral("hang.zub")),
+                          folder.filePath(QStringLiteral("no-template.zub"))};
     SilentCues cues;
     FixedRandom random(0);
     Game game(files, cues, random);

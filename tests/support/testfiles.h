@@ -39,6 +39,7 @@ inline QByteArray ReadBytes(const QString& path)
 // at all (kMissing). The folders above it are made as needed.
 inline void Put(const QString& path, const QByteArray& contents)
 {
+    QDir(path).removeRecursively();
     QFile::remove(path);
     if (contents != kMissing)
         QVERIFY(QDir().mkpath(contents == kFolder ? path : QFileInfo(path).path()));
