@@ -122,8 +122,7 @@ private Q_SLOTS:
         QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("0"));
 
         QCOMPARE(f.state().WordLength, 13);
-        f.guess(kLongWord.left(5));
-        f.loseWord();
+        f.scoreAndLose(kEasy, 5);
         f.game->GameOverTimerTimer();
         QCOMPARE(f.state().ScorePoints, 500);
         QVERIFY(!f.board().EnterNamePanel.Visible);

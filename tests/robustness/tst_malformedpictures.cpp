@@ -3,7 +3,6 @@
 // cannot fill. Progressive JPEG pictures decode as well.
 #include "assets/dibimage.h"
 #include "assets/jpegdecoder.h"
-#include "assets/storedpictures.h"
 #include "testfiles.h"
 
 #include <QtEndian>
