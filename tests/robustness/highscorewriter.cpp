@@ -54,10 +54,8 @@ void PlayGameWorth(Game& game, int score, const QString& player)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 && argc != 4) {
-        std::fprintf(stderr, "usage: %s <folder> [<player> <count>]\n", argv[0]);
-        return 2;
-    }
+    if (argc != 2 && argc != 4)
+        return 2; // see the usage above
     const QString player = argc == 4 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("Player");
     const int count = argc == 4 ? std::atoi(argv[3]) : -1;
     const QDir folder(QString::fromLocal8Bit(argv[1]));

@@ -57,12 +57,6 @@ QByteArray Noise(qsizetype size)
     return bytes;
 }
 
-// The first bytes of one of the game's own movies.
-QByteArray SourceMedia(const char* name, qsizetype keep)
-{
-    return ReadBytes(QStringLiteral(ZUB_SOURCE_DATA_DIR "/Intro/") + QLatin1StringView(name)).left(keep);
-}
-
 } // namespace
 
 class MalformedMediaTest : public QObject
@@ -86,9 +80,11 @@ private Q_SLOTS:
         QTest::newRow("wave claiming 4 GB") << "winner2.wav" << Wave(4000, 0xFFFFFFF0u) << kEnds;
         QTest::newRow("noise as a movie") << "Game over.avi" << Noise(64 * 1024) << kReported;
         QTest::newRow("movie cut short")
-            << "Game over.avi" << SourceMedia("Game over.avi", 64 * 1024) << kEndsOrReported;
+            << "Game over.avi" << ReadBytes(ZUB_SOURCE_DATA_DIR "/Intro/Game over.avi").left(64 * 1024)
+            << kEndsOrReported;
         QTest::newRow("movie header only")
-            << "Hangman.avi" << SourceMedia("Hangman.avi", 2048) << kMayStayLoading;
+            << "Hangman.avi" << ReadBytes(ZUB_SOURCE_DATA_DIR "/Intro/Hangman.avi").left(2048)
+            << kMayStayLoading;
     }
     void brokenFileEndsOrIsReportedByName()
     {

@@ -63,9 +63,9 @@ private Q_SLOTS:
         const QString jpegError = QStringLiteral("JPEG error #");
 
         const QString tooLarge = QStringLiteral("too large to decode");
-        const QSize whole(381, 112);
 
-        QTest::newRow("bytes after the end marker") << good + QByteArray(5000, '\xff') << whole << "";
+        QTest::newRow("bytes after the end marker")
+            << good + QByteArray(5000, '\xff') << QSize(381, 112) << "";
         QTest::newRow("progressive") << ReadBytes(ZUB_JPEG_CORPUS "/seed-progressive.jpg") << QSize(38, 31)
                                      << "";
         QTest::newRow("a BMP picture") << ReadBytes(":/zub/pictures/APic.bmp") << QSize() << jpegError;
