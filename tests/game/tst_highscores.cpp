@@ -1,25 +1,39 @@
-#include "game/highscoretable.h"
-#include "game/levels.h"
+// The high-score table and its file, well formed or not. Loading either fills the table or stops with an
+// error naming the file; placing a score either rewrites the file with only the ranks that moved changed -
+// every other line keeping its bytes, every line ending CR LF - or stops with an error naming the file and
+// leaves it as it was. The installed template is never written.
 #include "gamefixture.h"
 
-#include <QDir>
+#include <QLockFile>
 
 using namespace zub;
 using namespace zub::test;
 
 namespace {
 
-HighScoreTable TableWithRank10(const QString& score)
+// The table with a new entry at rank: the ranks from there down move one place, rank 10 drops out.
+QByteArrayList Placed(QByteArrayList lines, const QByteArray& name, const QByteArray& score, int rank)
 {
-    HighScoreTable table;
-    table.setHSScore(kRankCount, score);
-    return table;
+    for (int below = kRankCount; below > rank; --below) {
+        lines[2 * below - 1] = lines[2 * below - 3];
+        lines[2 * below] = lines[2 * below - 2];
+    }
+    lines[2 * rank - 1] = name;
+    lines[2 * rank] = score;
+    return lines;
 }
 
-QStringList FileLines(const QString& path)
+// A game of one word over a high-score file and its template, each written as given (or left out, or a
+// folder).
+struct TableGame : GameFixture
 {
-    return QString::fromUtf8(ReadBytes(path)).split(QStringLiteral("\r\n"));
-}
+    explicit TableGame(const QByteArray& file, const QByteArray& templateFile = kMissing)
+        : GameFixture({kLongWord})
+    {
+        Put(files.HighScores, file);
+        Put(files.HighScoreTemplate, templateFile);
+    }
+};
 
 } // namespace
 
@@ -28,156 +42,274 @@ class HighScoresTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A score takes a place only when it is strictly greater than rank 10's score read as a number; a
-    // rank-10 text that is no number takes none.
-    void qualifiesAgainstRankTen_data()
-    {
-        QTest::addColumn<QString>("rank10");
-        QTest::addColumn<int>("score");
-        QTest::addColumn<bool>("qualifies");
-        QTest::newRow("equal") << "100" << 100 << false;
-        QTest::newRow("one more") << "100" << 101 << true;
-        QTest::newRow("compared as numbers") << "100" << 90 << false;
-        QTest::newRow("empty after a failed load") << "" << 5000 << false;
-    }
-    void qualifiesAgainstRankTen()
-    {
-        QFETCH(QString, rank10);
-        QFETCH(int, score);
-        QFETCH(bool, qualifies);
-        QCOMPARE(TableWithRank10(rank10).qualifies(score), qualifies);
-    }
-
-    // A new entry goes in at the first rank it beats; that rank and the ones below move down, the last
-    // drops out, and the file holds the same table with its other lines as they were.
-    void placementInsertsAndMovesDown_data()
-    {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<int>("positions");
-        QTest::addColumn<int>("rank");
-        QTest::addColumn<QString>("score");
-        QTest::newRow("1250 after 1500") << kNormal << 5 << 2 << "1250";
-        QTest::newRow("1000 after the equal 1000") << kEasy << 10 << 4 << "1000";
-        QTest::newRow("2000 above all") << kHard << 4 << 1 << "2000";
-        QTest::newRow("200 after the equal 200") << kEasy << 2 << 10 << "200";
-    }
-    void placementInsertsAndMovesDown()
-    {
-        QFETCH(int, level);
-        QFETCH(int, positions);
-        QFETCH(int, rank);
-        QFETCH(QString, score);
-        GameFixture f({kLongWord});
-        WriteBytes(f.files.HighScoreTemplate, HighScoreFile(kDescendingScores) + "after\r\n\r\nlast\r\n");
-        f.start();
-        f.placeScore(level, positions, "Zoe");
-
-        QStringList names;
-        for (int k = 1; k <= kRankCount; ++k)
-            names << QStringLiteral("Name%1").arg(k);
-        QStringList scores = kDescendingScores;
-        names.insert(rank - 1, "Zoe");
-        scores.insert(rank - 1, score);
-        QStringList lines{"Best scores"};
-        for (int k = 1; k <= kRankCount; ++k) {
-            QCOMPARE(f.highScores().HSName(k), names[k - 1]);
-            QCOMPARE(f.highScores().HSScore(k), scores[k - 1]);
-            QCOMPARE(f.board().HSLabel[2 * k - 2], names[k - 1]);
-            QCOMPARE(f.board().HSLabel[2 * k - 1], scores[k - 1]);
-            lines << names[k - 1] << scores[k - 1];
-        }
-        lines += QStringList{"end", "after", "", "last", ""};
-        QCOMPARE(FileLines(f.files.HighScores), lines);
-        QCOMPARE(f.board().HighestScoreLabel.Caption, scores[0]);
-        QCOMPARE(f.state().ScorePoints, 0);
-    }
-
-    // Another game may have placed a score since this one started: the entry goes into the table as the
-    // file holds it at the moment of placing, keeping the other game's entry, and the board shows that
-    // table. Lines outside the table are written back as the file holds them too.
-    void placementGoesIntoTheTableAsTheFileHoldsIt()
+    // The name entry is offered at the game-over tick of a loss whose score beats rank 10: an equal score
+    // offers nothing, and a stray OK on the hidden panel places nothing. Confirming places the score and
+    // shows the table while the label keeps the score; the next qualifying game offers the same name again.
+    // New Game during the game-over pause ends the lost game's offer and keeps the music off.
+    void nameEntryFollowsTheGameOverTick()
     {
         GameFixture f({kLongWord});
         f.start();
-        QStringList edited = FileLines(f.files.HighScores);
-        edited[0] = "New heading";
-        edited = edited.mid(0, 1) + QStringList{"Anna", "2000"} + edited.mid(1, 18) + edited.mid(21);
-        WriteBytes(f.files.HighScores, edited.join("\r\n").toUtf8());
-        f.placeScore(kNormal, 5, "Zoe");
-
-        // Another game's best score came in at rank 1, and the new entry goes in at rank 3.
-        const QStringList expected =
-            edited.mid(0, 5) + QStringList{"Zoe", "1250"} + edited.mid(5, 14) + edited.mid(21);
-        QCOMPARE(FileLines(f.files.HighScores), expected);
-        QCOMPARE(f.highScores().HSName(1), QStringLiteral("Anna"));
-        QCOMPARE(f.board().HSLabel[4], QStringLiteral("Zoe"));
-        QCOMPARE(f.board().HSLabel[19], QStringLiteral("300"));
-        QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("2000"));
-    }
-
-    // A score line such as "0100" compares as 100 and is shown as it stands.
-    void scoreTextShownAsItStands()
-    {
-        GameFixture f({kLongWord});
-        QStringList scores = kDescendingScores;
-        scores[9] = "0100";
-        WriteBytes(f.files.HighScoreTemplate, HighScoreFile(scores));
-        f.start();
-        QCOMPARE(f.board().HSLabel[19], QStringLiteral("0100"));
         f.scoreAndLose(kEasy, 1);
         f.game->GameOverTimerTimer();
+        QVERIFY(!f.board().EnterNamePanel.Visible && !f.board().GameOverPanel.Visible);
+        const QByteArray file = ReadBytes(f.files.HighScores);
+        f.game->NameOkButtonClick();
+        QCOMPARE(ReadBytes(f.files.HighScores), file);
+        QCOMPARE(f.state().ScorePoints, 100);
+        QVERIFY(!f.board().GameOverPanel.Visible);
+
+        f.scoreAndLose(kEasy, 3);
+        QVERIFY(!f.board().EnterNamePanel.Visible);
+        f.game->GameOverTimerTimer();
+        QVERIFY(f.board().EnterNamePanel.Visible);
+        QVERIFY(f.board().Timer1.Enabled && !f.board().GameOverTimer.Enabled);
+        f.game->setNameText("Ada");
+        f.game->NameOkButtonClick();
+        QVERIFY(f.board().GameOverPanel.Visible && !f.board().EnterNamePanel.Visible);
+        QCOMPARE(f.highScores().HSName(9), QStringLiteral("Ada"));
+        QCOMPARE(f.board().ScorePointsLabel.Caption, QStringLiteral("300"));
+
+        f.scoreAndLose(kEasy, 4);
+        f.game->GameOverTimerTimer();
+        QVERIFY(f.board().EnterNamePanel.Visible);
+        QCOMPARE(f.board().NameText, QStringLiteral("Ada"));
+        f.game->NameOkButtonClick();
+
+        f.scoreAndLose(kHard, 3);
+        f.game->Exit1Click();
+        QVERIFY(!f.board().GameOverTimer.Enabled && !f.board().MovieScreen.Visible);
+        f.cues.take();
+        f.game->GameOverTimerTimer();
+        QVERIFY(!f.board().EnterNamePanel.Visible && !f.board().Timer1.Enabled);
+        QVERIFY(f.cues.calls.isEmpty());
+    }
+
+    // A table that cannot be loaded stops the game start with an error naming the file at fault, mostly
+    // the player's own and the template where a copy of it cannot be made; neither file changes, the word is
+    // in play, the ranks before the fault are shown, and a lost game offers no place in a table that never
+    // loaded.
+    void unloadableTableIsNamed_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("templateFile");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<bool>("templateNamed");
+        QTest::addColumn<int>("ranksShown");
+
+        QTest::newRow("no file, no template") << kMissing << kMissing << "Cannot open file" << false << 0;
+        QTest::newRow("no file, template a folder") << kMissing << kFolder << "Cannot open file" << true << 0;
+        QTest::newRow("a folder") << kFolder << Joined(kTable) << "It is a folder" << false << 0;
+        QTest::newRow("twenty lines")
+            << Joined(kTable.mid(0, 20)) << kMissing << "List index out of bounds (20) in " << false << 9;
+    }
+    void unloadableTableIsNamed()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, templateFile);
+        QFETCH(QString, error);
+        QFETCH(bool, templateNamed);
+        QFETCH(int, ranksShown);
+
+        TableGame f(file, templateFile);
+        CheckErrorNames(ErrorOf([&] { f.start(); }),
+                        templateNamed ? f.files.HighScoreTemplate : f.files.HighScores, error);
+        QVERIFY(Contents(f.files.HighScores) == file);
+        QVERIFY(Contents(f.files.HighScoreTemplate) == templateFile);
+        for (int rank = 1; rank <= kRankCount; ++rank)
+            QCOMPARE(f.board().HSLabel[2 * rank - 1],
+                     QString::fromLatin1(rank <= ranksShown ? kTable[2 * rank] : "HSLabel1"));
+        QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("0"));
+
+        QCOMPARE(f.state().WordLength, 13);
+        f.scoreAndLose(kEasy, 5);
+        f.game->GameOverTimerTimer();
+        QCOMPARE(f.state().ScorePoints, 500);
         QVERIFY(!f.board().EnterNamePanel.Visible);
     }
 
-    // The player's table is made from the installed one the first time it is missing, byte for byte, in a
-    // folder made for it; after that the player's own copy is read.
-    void playersTableStartsAsACopy()
+    // A new entry goes in at the first rank it beats as a number, the ranks below move down and the last
+    // drops out. Whatever shape a loadable file has, the placement changes only the lines of the ranks that
+    // moved, and the board shows the table as written. The first game's table is a copy of the installed
+    // one, which stays as it is.
+    void placementKeepsEveryOtherLine_data()
     {
-        GameFixture f;
-        const QByteArray installed = ReadBytes(f.files.HighScoreTemplate) + "extra\n";
-        WriteBytes(f.files.HighScoreTemplate, installed);
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("positions");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("expected");
+
+        // The file written from lines and what the placement of `stored` must make of it: by default 500
+        // points, which beat 400 and not the 500 of rank 6.
+        const auto row = [](const char* name, const QByteArrayList& lines, const QByteArray& file,
+                            const QString& typed = QStringLiteral("Kim"), const QByteArray& stored = "Kim",
+                            int level = kEasy, int positions = 5, int rank = 7) {
+            const int score = positions * (level == kEasy ? 100 : level == kNormal ? 250 : 500);
+            QTest::newRow(name) << file << level << positions << typed
+                                << Joined(Placed(lines, stored, QByteArray::number(score), rank));
+        };
+        const QByteArray bom = "\xef\xbb\xbf";
+        row("as installed", kTable, Joined(kTable));
+        row("first game: a copy of the installed table", kTable, kMissing);
+        row("2000 above all", kTable, Joined(kTable), "Kim", "Kim", kHard, 4, 1);
+        row("1250 after 1500", kTable, Joined(kTable), "Kim", "Kim", kNormal, 5, 2);
+        row("1000 after the equal 1000", kTable, Joined(kTable), "Kim", "Kim", kEasy, 10, 4);
+        row("200 after the equal 200", kTable, Joined(kTable), "Kim", "Kim", kEasy, 2, 10);
+        row("LF line ends", kTable, Joined(kTable, "\n"));
+        row("twenty-one lines", kTable.mid(0, 21), Joined(kTable.mid(0, 21)));
+        const QByteArrayList longer = kTable + QByteArrayList{"kept", "", "also kept"};
+        row("lines after the table", longer, Joined(longer));
+        QTest::newRow("byte-order mark") << bom + Joined(kTable) << int(kEasy) << 5 << "Kim"
+                                         << bom + Joined(Placed(kTable, "Kim", "500", 7));
+        row("megabyte typed name", kTable, Joined(kTable), QString(1 << 20, u'K'), QByteArray(1 << 20, 'K'));
+        row("empty name", kTable, Joined(kTable), "", "");
+        // Line breaks of every kind would split the name's line: each becomes a blank.
+        row("line breaks in the name", kTable, Joined(kTable),
+            QStringLiteral("Ann\r\nBob\nCy\u2028Di\u2029Ed\u0085Fy\vGus\fZo\u00eb\t#1"),
+            "Ann  Bob Cy Di Ed Fy Gus Zo\xc3\xab\t#1");
+
+        QByteArrayList lines = kTable;
+        lines[13] = "Z\xc3\xb6\xc3\xab"; // rank 7 moves to rank 8
+        lines[3] = "Bj\xc3\xb6rn";
+        row("UTF-8 names", lines, Joined(lines), QStringLiteral("Zo\u00eb"), "Zo\xc3\xab");
+        lines = kTable;
+        lines[0] = "Beste Spieler \xfc";
+        lines[13] = "Z\xf6\xeb";
+        lines[21] = "\xa9 end";
+        row("8-bit names", lines, Joined(lines), QStringLiteral("Zo\u00eb"), "Zo\xeb");
+        row("8-bit byte at the very end", lines, Joined(lines, "\r\n", false));
+        // A name beyond 8 bits turns the whole file into UTF-8: every name keeps its text.
+        QByteArrayList utf8;
+        for (const QByteArray& line : lines)
+            utf8 << QString::fromLatin1(line).toUtf8();
+        row("name beyond 8 bits", utf8, Joined(lines), QStringLiteral("\u674e"), "\xe6\x9d\x8e");
+        lines = kTable;
+        lines[13] = QByteArray("G\0us", 4);
+        lines[15] = QByteArray(1 << 20, 'H');
+        lines[14] = "0400";
+        lines[16] = "+300";
+        lines[18] = " 200";
+        lines[20] = "-100";
+        row("NUL and megabyte names, scores as written", lines, Joined(lines));
+    }
+    void placementKeepsEveryOtherLine()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, level);
+        QFETCH(int, positions);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, expected);
+
+        const QByteArray installed = Joined(kTable);
+        TableGame f(file, installed);
         QFile::setPermissions(f.files.HighScoreTemplate, QFileDevice::ReadOwner);
-        f.start();
-        QCOMPARE(ReadBytes(f.files.HighScores), installed);
-        QVERIFY(QFileInfo(f.files.HighScores).permissions() & QFileDevice::WriteOwner);
-
-        GameFixture own;
-        QDir().mkpath(QFileInfo(own.files.HighScores).path());
-        QStringList scores = kDescendingScores;
-        scores[0] = "9999";
-        WriteBytes(own.files.HighScores, HighScoreFile(scores));
-        own.start();
-        QCOMPARE(own.board().HighestScoreLabel.Caption, QStringLiteral("9999"));
+        const QString loading = ErrorOf([&] { f.start(); });
+        QVERIFY2(loading.isNull(), qPrintable(loading));
+        if (file == kMissing) {
+            QCOMPARE(ReadBytes(f.files.HighScores), installed);
+            QVERIFY(QFileInfo(f.files.HighScores).permissions() & QFileDevice::WriteOwner);
+        }
+        const QByteArrayList held = (file == kMissing ? installed : file).split('\n');
+        for (int rank = 1; rank <= kRankCount; ++rank) // the scores shown as the file writes them
+            QCOMPARE(f.board().HSLabel[2 * rank - 1], QString::fromLatin1(held[2 * rank]).remove(u'\r'));
+        f.scoreAndLose(level, positions);
+        f.game->GameOverTimerTimer();
+        QVERIFY(f.board().EnterNamePanel.Visible);
+        f.game->setNameText(typed);
+        const QString placing = ErrorOf([&] { f.game->NameOkButtonClick(); });
+        QVERIFY2(placing.isNull(), qPrintable(placing));
+        QCOMPARE(ReadBytes(f.files.HighScores).split('\n'), expected.split('\n')); // line by line
+        const QByteArrayList written = expected.split('\n');
+        for (int rank = 1; rank <= kRankCount; ++rank)
+            QCOMPARE(f.board().HSLabel[2 * rank - 1], QString::fromLatin1(written[2 * rank].chopped(1)));
+        QCOMPARE(f.board().HighestScoreLabel.Caption, f.board().HSLabel[1]);
+        QCOMPARE(f.state().ScorePoints, 0);
+        QVERIFY(ReadBytes(f.files.HighScoreTemplate) == installed);
     }
 
-    // A file too short for the table loads rank by rank up to the missing line and reports it.
-    void shortFileLoadsUpToTheMissingLine()
+    // A placement that cannot be made leaves the file as it was and names it; the game goes on. A file
+    // that cannot be read, a score in it that is no number, or another running game that keeps the file
+    // locked stops the placement before anything changes, and the name entry comes back so that the name
+    // can be confirmed again; a file that cannot be replaced is found only after the board's table took
+    // the entry.
+    void failedPlacementLeavesTheFile_data()
     {
-        GameFixture f({kLongWord});
-        WriteBytes(f.files.HighScoreTemplate, "Best\r\nA\r\n900\r\nB\r\n800\r\nC\r\n700\r\nD\r\n");
-        const QString message = ErrorOf([&] { f.start(); });
-        QCOMPARE(message, QStringLiteral("List index out of bounds (8) in %1").arg(f.files.HighScores));
-        QCOMPARE(f.highScores().HSScore(3), QStringLiteral("700"));
-        QCOMPARE(f.highScores().HSName(4), QStringLiteral("D"));
-        QCOMPARE(f.board().HSLabel[5], QStringLiteral("700"));
-        QCOMPARE(f.board().HSLabel[6], QStringLiteral("HSLabel1"));
-        QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("0"));
-    }
+        QTest::addColumn<int>("rank"); // the rank whose score is replaced by text, or 0
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("change"); // what happens to the file after loading
+        QTest::addColumn<QString>("error");
 
-    // Line breaks of every kind in a name become blanks, other text stays: the name is stored on one line
-    // and the file keeps its 22 lines.
-    void nameWithLineBreaksKeepsTheFileShape()
+        const auto scoreRow = [](const char* name, int rank, const QByteArray& text, const QString& error) {
+            QTest::newRow(name) << rank << text << QString() << error;
+        };
+        const auto changeRow = [](const char* name, const char* what, const char* error) {
+            QTest::newRow(name) << 0 << QByteArray() << QString::fromLatin1(what)
+                                << QString::fromLatin1(error);
+        };
+        const QString notANumber = QStringLiteral("is not a valid integer value");
+        scoreRow("rank 3 score in words", 3, "lots", "'lots' " + notANumber);
+        scoreRow("rank 1 score past 32 bits", 1, "99999999999", notANumber);
+        scoreRow("rank 5 score empty", 5, "", "'' " + notANumber);
+        scoreRow("rank 9 score with a blank after it", 9, "200 ", notANumber);
+        scoreRow("rank 2 score of a megabyte", 2, QByteArray(1 << 20, '9'), notANumber);
+        changeRow("file cut to twenty lines", "cut", "List index out of bounds (20)");
+        changeRow("file removed, no template", "removed", "Cannot open file");
+        changeRow("file cannot be replaced", "long name", "Cannot write file");
+        changeRow("file locked by another game", "locked", "is being changed by another game");
+    }
+    void failedPlacementLeavesTheFile()
     {
-        GameFixture f({kLongWord});
-        f.start();
-        f.placeScore(kHard, 5, QStringLiteral("Ann\r\nBob\nCy\u2028Di\u2029Ed\u0085Fy\vGus\fZo\u00eb\t#1"));
-        const QString stored = QStringLiteral("Ann  Bob Cy Di Ed Fy Gus Zo\u00eb\t#1");
-        QCOMPARE(f.highScores().HSName(1), stored);
-        const QStringList lines = FileLines(f.files.HighScores);
-        QCOMPARE(lines.size(), HighScoreTable::kFileLineCount + 1);
-        QCOMPARE(lines[1], stored);
-        QCOMPARE(lines[2], QStringLiteral("2500"));
-        QCOMPARE(lines[21], QStringLiteral("end"));
+        QFETCH(int, rank);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, change);
+        QFETCH(QString, error);
+
+        QByteArrayList lines = kTable;
+        if (rank > 0)
+            lines[2 * rank] = text;
+        TableGame f(Joined(lines));
+        if (change == "long name") {
+            // So long a name that no temporary file name fits beside it: the file can be read, not replaced.
+            QFile::remove(f.files.HighScores);
+            f.files.HighScores = f.dir.filePath(QStringLiteral("user/") + QString(250, u'h'));
+            Put(f.files.HighScores, Joined(lines));
+            f.game = std::make_unique<Game>(f.files, f.cues, f.random);
+        }
+        const QString loading = ErrorOf([&] { f.start(); });
+        QVERIFY2(loading.isNull(), qPrintable(loading));
+        f.scoreAndLose(kEasy, 5);
+        f.game->GameOverTimerTimer();
+        QVERIFY(f.board().EnterNamePanel.Visible);
+        const QString path = f.files.HighScores;
+        if (change == "cut")
+            WriteBytes(path, Joined(kTable.mid(0, 20)));
+        if (change == "removed")
+            QFile::remove(path);
+        QLockFile otherGame(path + QStringLiteral(".lock"));
+        if (change == "locked")
+            QVERIFY(otherGame.tryLock(0));
+        const QByteArray before = Contents(path);
+
+        f.game->setNameText(QStringLiteral("Kim"));
+        const QString message = ErrorOf([&] { f.game->NameOkButtonClick(); });
+        CheckErrorNames(message, path, error);
+        QVERIFY(rank == 0 || message.contains(QStringLiteral("score of rank %1").arg(rank)));
+        QVERIFY(Contents(path) == before);
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).size(),
+                 change == "removed"  ? 0
+                 : change == "locked" ? 2
+                                      : 1);
+        const bool placed = change == "long name";
+        QCOMPARE(f.board().GameOverPanel.Visible, placed);
+        QCOMPARE(f.board().EnterNamePanel.Visible, !placed);
+        QCOMPARE(f.state().ScorePoints, placed ? 0 : 500);
+        QCOMPARE(f.board().HSLabel[13], QString::fromLatin1(placed ? "500" : kTable[14]));
+        // The game goes on: New Game starts a word with the score at 0.
+        const QString next = ErrorOf([&] { f.game->Exit1Click(); });
+        QVERIFY2(next.isNull(), qPrintable(next));
+        QCOMPARE(f.state().ScorePoints, 0);
+        QCOMPARE(f.state().WordLength, 13);
     }
 };
 

@@ -11,20 +11,14 @@ class WordStartTest : public QObject
 
 private Q_SLOTS:
     // The 960 x 660 board is centred across and stands 10 pixels above the middle; the halves of an odd
-    // window truncate.
-    void gameStartCentresTheBoard()
+    // window truncate. Only the first activation starts the game; later ones leave the word, counters and
+    // cues alone.
+    void firstActivationStartsTheGame()
     {
-        GameFixture f;
+        GameFixture f({"FOX"});
         f.game->FormActivate(959, 679);
         QCOMPARE(f.board().BackPanel.Left, -1);
         QCOMPARE(f.board().BackPanel.Top, -1);
-    }
-
-    // Only the first activation starts the game; later ones leave the word, counters and cues alone.
-    void laterActivationsChangeNothing()
-    {
-        GameFixture f({"FOX"});
-        f.start();
         f.guess("FQ");
         const QString before = Snapshot(*f.game);
         f.cues.take();
@@ -76,7 +70,7 @@ private Q_SLOTS:
     // A list that cannot give a word stops the word start with an error naming the list chosen under
     // Words, whether it fails on the first line read or on the word drawn; the slots are hidden and the
     // tiles free, while the last word's letters, length and dashes stay as they were. The kinds of broken
-    // list are in the robustness tests' catalogue.
+    // list are in the catalogue below.
     void brokenListKeepsTheLastWord_data()
     {
         QTest::addColumn<bool>("words2000");
@@ -94,7 +88,6 @@ private Q_SLOTS:
         if (words2000)
             f.game->N20001Click();
         f.guess(words2000 ? "HORSE" : "HZ");
-        QFile::remove(path);
         Put(path, list);
         const QString message =
             ErrorOf([&] { words2000 ? f.game->NewWordClickClick() : f.game->Exit1Click(); });
@@ -108,21 +101,85 @@ private Q_SLOTS:
         QCOMPARE(f.state().ScorePoints, words2000 ? 500 : 0); // New Word keeps the score, New Game not
     }
 
-    // At the game start a broken list also keeps the high-score table from loading, and with no word on
-    // the board a tile click is a wrong letter, never a won word.
-    void brokenListAtGameStartSkipsTheTable()
+    // Broken word lists: the game start either draws a word the tiles can finish or stops with a short
+    // error that names the list; the list is never changed, and after the list is mended New Game plays
+    // on. The draw takes line (draw mod count) + 1. A good list gives `word`; a bad one an error holding
+    // `error`.
+    void wordStartDrawsAWordOrNamesTheList_data()
     {
-        GameFixture f;
-        QFile::remove(f.files.Words1000);
-        QVERIFY(ErrorOf([&] { f.start(); }).contains(f.files.Words1000));
-        QCOMPARE(f.board().HSLabel[0], QStringLiteral("HSLabel1"));
-        QCOMPARE(f.board().HangmanPic.ResourceName, QStringLiteral("HANGPOS1"));
-        f.cues.take();
-        f.guess("A");
-        QCOMPARE(f.cues.take(), (QStringList{"Stop BackSound", "Play LoseLetter"}));
-        QVERIFY(!f.board().WellDonePanel.Visible && !f.board().WinTimer.Enabled);
-        QVERIFY(!f.board().NewWordClick.Enabled);
-        QCOMPARE(f.state().HangPos, 2);
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<int>("draw");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("error");
+
+        const QString notANumber = QStringLiteral("is not a valid integer value");
+        const QString notAWord = QStringLiteral("not a word of 3 to 13 capital letters");
+        const QByteArray tenMegabytes(10 * 1024 * 1024, 'A');
+
+        // The file itself
+        QTest::newRow("missing") << kMissing << 0 << QString() << "Cannot open file";
+        QTest::newRow("a folder") << kFolder << 0 << QString() << "It is a folder";
+        QTest::newRow("empty") << QByteArray() << 0 << QString() << "List index out of bounds (0)";
+
+        // Line 0, the count
+        QTest::newRow("count in words")
+            << QByteArray("twelve\r\nCAT\r\n") << 0 << QString() << "'twelve' " + notANumber;
+        QTest::newRow("count of ten million digits")
+            << QByteArray(10'000'000, '7') + "\r\nCAT" << 0 << QString() << notANumber;
+        QTest::newRow("count 0 takes line 1") << QByteArray("0\r\nCAT\r\n") << 12345 << "CAT" << QString();
+        QTest::newRow("negative count") << QByteArray("-2\r\nCAT\r\nDOG\r\n") << 3 << "DOG" << QString();
+        QTest::newRow("lowest count") << QByteArray("-2147483648\r\nCAT\r\n") << 0 << "CAT" << QString();
+        QTest::newRow("huge count") << QByteArray("2147483647\r\nCAT\r\n") << 1000 << QString()
+                                    << "List index out of bounds (1001)";
+        QTest::newRow("count past the last line")
+            << QByteArray("5\r\nCAT\r\nDOG\r\nEMU\r\n") << 4 << QString() << "List index out of bounds (5)";
+
+        // The word lines
+        QTest::newRow("thirteen letters")
+            << QByteArray("1\r\nABCDEFGHIJKLM") << 0 << "ABCDEFGHIJKLM" << QString();
+        QTest::newRow("fourteen letters") << QByteArray("1\r\nABCDEFGHIJKLMN") << 0 << QString() << notAWord;
+        QTest::newRow("two letters") << QByteArray("1\r\nAB") << 0 << QString() << notAWord;
+        QTest::newRow("lower case") << QByteArray("1\r\ncat") << 0 << QString() << notAWord;
+        QTest::newRow("NUL in the word") << QByteArray("1\r\nCA\0T", 7) << 0 << QString() << notAWord;
+        QTest::newRow("8-bit letter") << QByteArray("1\r\nCAF\xc9") << 0 << QString() << notAWord;
+        QTest::newRow("ten-megabyte word") << "1\r\n" + tenMegabytes << 0 << QString() << notAWord;
+
+        // Line ends
+        QTest::newRow("CR only") << QByteArray("2\rCAT\rDOG\r") << 1 << "DOG" << QString();
+        QTest::newRow("LF only") << QByteArray("2\nCAT\nDOG\n") << 1 << "DOG" << QString();
+    }
+    void wordStartDrawsAWordOrNamesTheList()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(int, draw);
+        QFETCH(QString, word);
+        QFETCH(QString, error);
+
+        GameFixture f({"CAT"}, {"DOG"}, 1, draw);
+        const QString path = f.files.Words1000;
+        Put(path, list);
+
+        const QString message = ErrorOf([&] { f.start(); });
+        if (error.isEmpty()) {
+            QVERIFY2(message.isNull(), qPrintable(message.left(300)));
+            QCOMPARE(f.word(), word);
+        } else {
+            CheckErrorNames(message, path, error);
+            // The table is left unloaded, and with no word on the board a tile is a wrong letter.
+            QCOMPARE(f.board().HSLabel[0], QStringLiteral("HSLabel1"));
+            f.guess("A");
+            QVERIFY(!f.board().WellDonePanel.Visible && !f.board().WinTimer.Enabled);
+            QCOMPARE(f.state().HangPos, 2);
+        }
+        QVERIFY(Contents(path) == list);
+
+        // The game goes on: with the list mended, New Game draws from it.
+        Put(path, "1\r\nDOG\r\n");
+        const QString retry = ErrorOf([&] { f.game->Exit1Click(); });
+        QVERIFY2(retry.isNull(), qPrintable(retry));
+        QCOMPARE(f.word(), QStringLiteral("DOG"));
+        f.game->LetterClick('D');
+        QCOMPARE(f.state().LettersFound, 1);
     }
 
     // The source is not reseeded for each word, so words started in quick succession vary.

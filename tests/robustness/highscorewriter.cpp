@@ -10,31 +10,16 @@
 // where another game had meanwhile filled the table with better scores. A placement refused because
 // another game held the table is confirmed again, as a player would.
 #include "game/game.h"
-#include "platform/error.h"
 #include "platform/integers.h"
-#include "platform/randomsource.h"
+#include "testfiles.h"
 
-#include <QDir>
 #include <cstdio>
 #include <cstdlib>
 
 using namespace zub;
+using namespace zub::test;
 
 namespace {
-
-class SilentCues final : public CuePlayer
-{
-public:
-    void Play(Cue) override {}
-    void Stop(Cue) override {}
-};
-
-class FirstLine final : public RandomSource
-{
-public:
-    void seed(unsigned) override {}
-    int next() override { return 0; }
-};
 
 // New Game, then words of "ABC" won (300 points each, Easy) and a last word with the remaining letters
 // found before it is lost; the game-over tick offers the table and the name is confirmed.
@@ -69,20 +54,16 @@ void PlayGameWorth(Game& game, int score, const QString& player)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 && argc != 4) {
-        std::fprintf(stderr, "usage: %s <folder> [<player> <count>]\n", argv[0]);
-        return 2;
-    }
+    if (argc != 2 && argc != 4)
+        return 2; // see the usage above
     const QString player = argc == 4 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("Player");
     const int count = argc == 4 ? std::atoi(argv[3]) : -1;
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    GameFiles files;
-    files.Words1000 = folder.filePath(QStringLiteral("datalst2.zub"));
-    files.Words2000 = files.Words1000;
-    files.HighScores = folder.filePath(QStringLiteral("hang.zub"));
-    files.HighScoreTemplate = folder.filePath(QStringLiteral("no-template.zub"));
+    const QString words = folder.filePath(QStringLiteral("datalst2.zub"));
+    const GameFiles files{words, words, folder.filePath(QStringLiteral("hang.zub")),
+                          folder.filePath(QStringLiteral("no-template.zub"))};
     SilentCues cues;
-    FirstLine random;
+    FixedRandom random(0);
     Game game(files, cues, random);
     try {
         game.FormActivate(1024, 768);

@@ -3,11 +3,8 @@
 // cannot fill. Progressive JPEG pictures decode as well.
 #include "assets/dibimage.h"
 #include "assets/jpegdecoder.h"
-#include "assets/storedpictures.h"
 #include "testfiles.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QtEndian>
 
 using namespace zub;
@@ -17,14 +14,7 @@ namespace {
 
 const QString kPictureName = QStringLiteral("Image2");
 const QString kResourceName = QStringLiteral("HANGPOS1");
-
-QByteArray Resource(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing resource %s", qPrintable(path));
-    return file.readAll();
-}
+const QString kGoodJpeg = QStringLiteral(":/zub/pictures/welldone.jpg");
 
 // The offset of the first segment with marker 0xFF `marker`, walking the segments from the start.
 qsizetype Segment(const QByteArray& jpeg, uchar marker)
@@ -38,37 +28,18 @@ qsizetype Segment(const QByteArray& jpeg, uchar marker)
     qFatal("no segment 0x%x in the picture", marker);
 }
 
-QByteArray WithByte(QByteArray bytes, qsizetype at, uchar value)
-{
-    bytes[at] = char(value);
-    return bytes;
-}
-
-QByteArray WithBigEndian16(QByteArray bytes, qsizetype at, quint16 value)
+// The bytes with the field of type T at offset at set to value: big-endian as in a JPEG picture,
+// little-endian as in a bitmap resource.
+template <typename T> QByteArray WithBigEndian(QByteArray bytes, qsizetype at, T value)
 {
     qToBigEndian(value, bytes.data() + at);
     return bytes;
 }
 
-// Sets the little-endian field of type T at offset at.
 template <typename T> QByteArray WithLittleEndian(QByteArray bytes, qsizetype at, T value)
 {
     qToLittleEndian(value, bytes.data() + at);
     return bytes;
-}
-
-// The well-done picture encoded again by Qt's own writer as a progressive JPEG.
-QByteArray Progressive()
-{
-    const QImage image = DecodeJpeg(Resource(QStringLiteral(":/zub/pictures/welldone.jpg")), kPictureName);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    writer.setQuality(60);
-    if (!writer.write(image))
-        qFatal("cannot encode: %s", qPrintable(writer.errorString()));
-    return buffer.data();
 }
 
 } // namespace
@@ -86,37 +57,38 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("error");
 
-        const QByteArray good = Resource(QStringLiteral(":/zub/pictures/welldone.jpg"));
+        const QByteArray good = ReadBytes(kGoodJpeg);
         const qsizetype frame = Segment(good, 0xC0);
         const qsizetype exif = Segment(good, 0xE1);
         const QString jpegError = QStringLiteral("JPEG error #");
 
         const QString tooLarge = QStringLiteral("too large to decode");
-        const QSize whole(381, 112);
 
-        QTest::newRow("as stored") << good << whole << "";
-        QTest::newRow("bytes after the end marker") << good + QByteArray(5000, '\xff') << whole << "";
-        QTest::newRow("progressive") << Progressive() << whole << "";
-        QTest::newRow("a BMP picture") << Resource(":/zub/pictures/APic.bmp") << QSize() << jpegError;
+        QTest::newRow("bytes after the end marker")
+            << good + QByteArray(5000, '\xff') << QSize(381, 112) << "";
+        QTest::newRow("progressive") << ReadBytes(ZUB_JPEG_CORPUS "/seed-progressive.jpg") << QSize(38, 31)
+                                     << "";
+        QTest::newRow("a BMP picture") << ReadBytes(":/zub/pictures/APic.bmp") << QSize() << jpegError;
         // Cut short in the headers, or in the scan where the decoder only warns of the missing data.
         QTest::newRow("cut inside the frame header") << good.left(frame + 8) << QSize() << jpegError;
         QTest::newRow("cut in half") << good.left(good.size() / 2) << QSize() << jpegError;
-        QTest::newRow("end marker first") << WithByte(good, 1, 0xD9) << QSize() << jpegError;
-        QTest::newRow("lossless frame marker") << WithByte(good, frame + 1, 0xC3) << QSize() << jpegError;
-        QTest::newRow("12-bit samples") << WithByte(good, frame + 4, 12) << QSize() << jpegError;
-        QTest::newRow("no components") << WithByte(good, frame + 9, 0) << QSize() << jpegError;
-        QTest::newRow("zero height") << WithBigEndian16(good, frame + 5, 0) << QSize() << jpegError;
+        QTest::newRow("end marker first") << WithBigEndian<quint8>(good, 1, 0xD9) << QSize() << jpegError;
+        QTest::newRow("lossless frame marker")
+            << WithBigEndian<quint8>(good, frame + 1, 0xC3) << QSize() << jpegError;
+        QTest::newRow("12-bit samples") << WithBigEndian<quint8>(good, frame + 4, 12) << QSize() << jpegError;
+        QTest::newRow("no components") << WithBigEndian<quint8>(good, frame + 9, 0) << QSize() << jpegError;
+        QTest::newRow("zero height") << WithBigEndian<quint16>(good, frame + 5, 0) << QSize() << jpegError;
         QTest::newRow("metadata longer than the file")
-            << WithBigEndian16(good, exif + 2, 0xFFFF) << QSize() << jpegError;
+            << WithBigEndian<quint16>(good, exif + 2, 0xFFFF) << QSize() << jpegError;
         QTest::newRow("scan data overwritten")
             << QByteArray(good).replace(good.size() / 2, 2000, QByteArray(2000, '\x5a')) << QSize()
             << QString();
         // Sides within libjpeg's limits that would take more memory than any picture of the game.
-        QTest::newRow("16385 wide") << WithBigEndian16(good, frame + 7, 16385) << QSize() << tooLarge;
-        QTest::newRow("16385 high") << WithBigEndian16(good, frame + 5, 16385) << QSize() << tooLarge;
+        QTest::newRow("16385 wide") << WithBigEndian<quint16>(good, frame + 7, 16385) << QSize() << tooLarge;
+        QTest::newRow("16385 high") << WithBigEndian<quint16>(good, frame + 5, 16385) << QSize() << tooLarge;
         QTest::newRow("16384 x 2200, over 100 MB")
-            << WithBigEndian16(WithBigEndian16(good, frame + 5, 2200), frame + 7, 16384) << QSize()
-            << tooLarge;
+            << WithBigEndian<quint16>(WithBigEndian<quint16>(good, frame + 5, 2200), frame + 7, 16384)
+            << QSize() << tooLarge;
     }
     void jpegDecodesWholeOrNamesThePicture()
     {
@@ -144,11 +116,11 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error");
 
-        const QByteArray good = Resource(QStringLiteral(":/zub/bitmaps/HANGPOS1.dib"));
+        const QByteArray good = ReadBytes(QStringLiteral(":/zub/bitmaps/HANGPOS1.dib"));
         QTest::newRow("shorter than its header") << good.left(39) << "fewer than its 40-byte header";
         QTest::newRow("cut in half") << good.left(good.size() / 2) << "its header needs 69064";
         QTest::newRow("a BMP file with its file header")
-            << Resource(":/zub/pictures/NewWordPic.bmp") << "header is";
+            << ReadBytes(":/zub/pictures/NewWordPic.bmp") << "header is";
         QTest::newRow("zero width") << WithLittleEndian<qint32>(good, 4, 0) << "not positive";
         QTest::newRow("negative height") << WithLittleEndian<qint32>(good, 8, -250) << "not positive";
         QTest::newRow("largest height") << WithLittleEndian<qint32>(good, 8, 0x7fffffff) << "too large";

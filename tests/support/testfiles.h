@@ -35,12 +35,15 @@ inline QByteArray ReadBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Makes path hold contents: the bytes of a file, a folder (kFolder) or nothing at all (kMissing).
+// Makes path hold contents in place of the file it held: the bytes of a file, a folder (kFolder) or nothing
+// at all (kMissing). The folders above it are made as needed.
 inline void Put(const QString& path, const QByteArray& contents)
 {
-    if (contents == kFolder)
-        QVERIFY(QDir().mkpath(path));
-    else if (contents != kMissing)
+    QDir(path).removeRecursively();
+    QFile::remove(path);
+    if (contents != kMissing)
+        QVERIFY(QDir().mkpath(contents == kFolder ? path : QFileInfo(path).path()));
+    if (contents != kMissing && contents != kFolder)
         WriteBytes(path, contents);
 }
 

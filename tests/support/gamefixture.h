@@ -1,13 +1,15 @@
 #pragma once
 
-// The shared fixture of the rule tests: word lists and a high-score file written into a temporary folder,
-// a cue player that records every call, and a random source with a fixed seed. The file helpers are
-// shared with the robustness tests.
+// The shared fixture of the rule and robustness tests: word lists and a high-score file written into a
+// temporary folder, a cue player that records every call, and a random source with a fixed seed or one that
+// always draws the same number.
 
 #include "game/game.h"
+#include "game/levels.h"
 #include "platform/seededrandom.h"
 #include "testfiles.h"
 
+#include <QByteArrayList>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,28 +46,30 @@ inline QByteArray WordList(const QStringList& words)
         .toUtf8();
 }
 
-// A 22-line high-score file: "Best scores" first, "end" last, names "Name1" .. "Name10".
-inline QByteArray HighScoreFile(const QStringList& scores)
+// The lines joined, each ended by lineEnd unless finalEnd is false for the last.
+inline QByteArray Joined(const QByteArrayList& lines, const QByteArray& lineEnd = "\r\n",
+                         bool finalEnd = true)
 {
-    QStringList lines{QStringLiteral("Best scores")};
-    for (int rank = 1; rank <= kRankCount; ++rank)
-        lines << QStringLiteral("Name%1").arg(rank) << scores.value(rank - 1);
-    lines << QStringLiteral("end");
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    const QByteArray bytes = lines.join(lineEnd);
+    return finalEnd && !lines.isEmpty() ? bytes + lineEnd : bytes;
 }
+
+// The 22 lines of the installed high-score file: "Best scores" first, "end" last, and ranks 1 .. 10 named
+// "Name1" .. "Name10" with scores 1500, 1200, 1000, 800, 600, 500, 400, 300, 200 and 100.
+inline const QByteArrayList kTable{"Best scores", "Name1", "1500", "Name2",  "1200", "Name3", "1000", "Name4",
+                                   "800",         "Name5", "600",  "Name6",  "500",  "Name7", "400",  "Name8",
+                                   "300",         "Name9", "200",  "Name10", "100",  "end"};
 
 // Thirteen different letters, none of them I: any number of them up to 12 can be found before a loss.
 inline const QString kLongWord = QStringLiteral("ABCDEFGHJKLMN");
 
-inline const QStringList kDescendingScores{"1500", "1200", "1000", "800", "600",
-                                           "500",  "400",  "300",  "200", "100"};
-
 class GameFixture
 {
 public:
+    // With a draw of 0 or more every draw takes that number instead of the seeded one.
     explicit GameFixture(const QStringList& words1000 = {"CAT"}, const QStringList& words2000 = {"DOG"},
-                         unsigned seed = 1)
-        : random(seed)
+                         unsigned seed = 1, int draw = -1)
+        : random(seed), fixedDraw(draw)
     {
         files.Words1000 = dir.filePath("datalst2.zub");
         files.Words2000 = dir.filePath("datalst.zub");
@@ -73,8 +77,8 @@ public:
         files.HighScores = dir.filePath("user/hang.zub");
         WriteBytes(files.Words1000, WordList(words1000));
         WriteBytes(files.Words2000, WordList(words2000));
-        WriteBytes(files.HighScoreTemplate, HighScoreFile(kDescendingScores));
-        game = std::make_unique<Game>(files, cues, random);
+        WriteBytes(files.HighScoreTemplate, Joined(kTable));
+        game = std::make_unique<Game>(files, cues, draw < 0 ? static_cast<RandomSource&>(random) : fixedDraw);
     }
 
     const GameState& state() const { return game->state(); }
@@ -115,32 +119,30 @@ public:
     // Guesses every letter of the word.
     void winWord() { guess(word()); }
 
-    // New Game at a level (0 Easy, 1 Normal, 2 Hard), then `positions` letters found and the word lost:
-    // a score of positions x the level's points. Needs a word of distinct letters longer than positions.
-    void scoreAndLose(int level, int positions)
+    // New Game at a level.
+    void chooseLevel(int level)
     {
         game->Exit1Click();
-        if (level == 1)
+        if (level == kNormal)
             game->EnablePictures1Click();
-        if (level == 2)
+        if (level == kHard)
             game->EnableBoth1Click();
-        guess(word().left(positions));
-        loseWord();
     }
 
-    // scoreAndLose, then the game-over tick and the name confirmed on the name-entry panel.
-    void placeScore(int level, int positions, const QString& name)
+    // New Game at a level, then `positions` letters found and the word lost: a score of positions x the
+    // level's points. Needs a word of distinct letters longer than positions.
+    void scoreAndLose(int level, int positions)
     {
-        scoreAndLose(level, positions);
-        game->GameOverTimerTimer();
-        game->setNameText(name);
-        game->NameOkButtonClick();
+        chooseLevel(level);
+        guess(word().left(positions));
+        loseWord();
     }
 
     QTemporaryDir dir;
     GameFiles files;
     RecordingCuePlayer cues;
     SeededRandom random;
+    FixedRandom fixedDraw;
     std::unique_ptr<Game> game;
 };
 
