@@ -75,6 +75,7 @@ void WriteMovie(const QString& encoderProgram, const MoviePlan& plan,
         if (frame.size() != plan.frameSize) {
             encoder.kill();
             encoder.waitForFinished();
+            QFile::remove(partPath);
             fail(plan, QStringLiteral("frame %1 has the wrong size").arg(index));
         }
         encoder.write(PackRgb24(frame));

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <stdexcept>
@@ -42,8 +43,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reason");
         QTest::newRow("encoder fails")
             << QFINDTESTDATA("fake-encoder.sh") << QSize(4, 4) << "unsupported codec";
-        // An encoder that writes nothing: only the writer's own check of the frame fails the run.
-        QTest::newRow("frame of the wrong size") << "true" << QSize(6, 10) << "wrong size";
+        // The first frame is right and reaches the encoder's file; the writer's own check fails the second.
+        QTest::newRow("frame of the wrong size")
+            << QFINDTESTDATA("fake-encoder.sh") << QSize(6, 10) << "wrong size";
         QTest::newRow("missing encoder") << "/nonexistent/encoder" << QSize(4, 4) << "/nonexistent/encoder";
     }
     void failedRunKeepsThePreviousMovie()
@@ -60,10 +62,17 @@ private Q_SLOTS:
         QVERIFY(previous.open(QIODevice::WriteOnly));
         previous.write("old movie");
         previous.close();
-        QImage frame(frameSize, QImage::Format_RGB32);
-        frame.fill(Qt::blue);
+        QImage first(plan.frameSize, QImage::Format_RGB32);
+        first.fill(Qt::blue);
+        const QImage later = first.scaled(frameSize);
         try {
-            WriteMovie(encoder, plan, [&](double) { return frame; });
+            WriteMovie(encoder, plan, [&](double time) {
+                // A later frame comes once the encoder has begun its file, as a real one would have.
+                const auto begun = [&] { return QFile::exists(plan.path + QStringLiteral(".part")); };
+                if (time > 0 && QFileInfo(encoder).isFile() && !QTest::qWaitFor(begun))
+                    qWarning("the encoder never began its file");
+                return time == 0 ? first : later;
+            });
             QFAIL("the movie was written");
         } catch (const std::runtime_error& error) {
             const QString message = QString::fromStdString(error.what());
