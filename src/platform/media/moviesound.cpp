@@ -1,74 +1,27 @@
 #include "platform/media/moviesound.h"
 
+#include "platform/media/riffchunks.h"
+
 #include <QByteArrayView>
 #include <QtEndian>
-#include <algorithm>
 
 namespace zub {
 
 namespace {
 
-constexpr quint16 kPcmFormatTag = 1;
-
-// The RIFF chunks of one list: each id with the offset and size of its body, read only where the bytes are
-// really there.
-class Chunks
-{
-public:
-    Chunks(const QByteArray& bytes, qsizetype from, qsizetype to) : m_bytes(bytes), m_at(from), m_end(to) {}
-
-    bool next()
-    {
-        if (m_at + 8 > m_end)
-            return false;
-        id = QByteArrayView(m_bytes.constData() + m_at, 4);
-        body = m_at + 8;
-        size = std::min<qsizetype>(qFromLittleEndian<quint32>(m_bytes.constData() + m_at + 4), m_end - body);
-        m_at = body + size + (size & 1); // bodies are padded to an even length
-        return true;
-    }
-    // The type of a LIST chunk; empty for any other.
-    QByteArrayView listType() const
-    {
-        return id == "LIST" && size >= 4 ? QByteArrayView(m_bytes.constData() + body, 4) : QByteArrayView();
-    }
-
-    QByteArrayView id;
-    qsizetype body = 0;
-    qsizetype size = 0;
-
-private:
-    const QByteArray& m_bytes;
-    qsizetype m_at;
-    qsizetype m_end;
-};
-
-quint16 le16(const QByteArray& bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
-
-quint32 le32(const QByteArray& bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-// The PCM format of a stream list ("strl"), if it is a sound stream of that kind.
+// The format of a stream list ("strl"), if it is a sound stream the sound system can play as it is.
 std::optional<WaveFormat> pcmFormat(const QByteArray& avi, qsizetype from, qsizetype to)
 {
     bool sound = false;
-    for (Chunks chunk(avi, from, to); chunk.next();) {
+    for (RiffChunks chunk(avi, from, to); chunk.next();) {
         if (chunk.id == "strh" && chunk.size >= 4)
             sound = QByteArrayView(avi.constData() + chunk.body, 4) == "auds";
-        if (chunk.id != "strf" || !sound || chunk.size < 16 || le16(avi, chunk.body) != kPcmFormatTag)
+        if (chunk.id != "strf" || !sound || chunk.size < 16)
             continue;
-        const WaveFormat format{le16(avi, chunk.body + 2), int(le32(avi, chunk.body + 4)),
-                                le16(avi, chunk.body + 14)};
-        const bool playable =
-            format.channels >= 1 && format.channels <= 8 && format.sampleRate >= 1000 &&
-            format.sampleRate <= 384000 &&
-            (format.bitsPerSample == 8 || format.bitsPerSample == 16 || format.bitsPerSample == 32);
-        return playable ? std::optional(format) : std::nullopt;
+        WaveFormat format;
+        if (ReadFormatChunk(avi.constData() + chunk.body, format) != SoundKind::Playable)
+            return std::nullopt;
+        return format;
     }
     return std::nullopt;
 }
@@ -76,7 +29,7 @@ std::optional<WaveFormat> pcmFormat(const QByteArray& avi, qsizetype from, qsize
 // Appends the bodies of the chunks named id in the movie data, also inside its "rec " lists.
 void collect(const QByteArray& avi, qsizetype from, qsizetype to, QByteArrayView id, QByteArray& samples)
 {
-    for (Chunks chunk(avi, from, to); chunk.next();) {
+    for (RiffChunks chunk(avi, from, to); chunk.next();) {
         if (chunk.id == id)
             samples.append(avi.constData() + chunk.body, chunk.size);
         else if (chunk.listType() == "rec ")
@@ -92,11 +45,11 @@ std::optional<MovieSound> ReadMovieSound(const QByteArray& avi)
         return std::nullopt;
     std::optional<MovieSound> sound;
     QByteArray soundChunk; // "01wb" for stream 1
-    Chunks top(avi, 12, std::min<qsizetype>(avi.size(), 8 + qsizetype(le32(avi, 4))));
+    RiffChunks top(avi, 12, 8 + qsizetype(qFromLittleEndian<quint32>(avi.constData() + 4)));
     while (top.next()) {
         if (top.listType() == "hdrl" && !sound) {
             int stream = 0;
-            for (Chunks header(avi, top.body + 4, top.body + top.size); header.next();) {
+            for (RiffChunks header(avi, top.body + 4, top.body + top.size); header.next();) {
                 if (header.listType() != "strl")
                     continue;
                 if (std::optional<WaveFormat> format =
