@@ -6,10 +6,11 @@
 #include "platform/replacefile.h"
 #include "platform/textlines.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 namespace zub {
 
@@ -17,14 +18,18 @@ namespace {
 
 // The player's table starts as a copy of the installed one, made the first time it is missing. The copy
 // is written fresh rather than copied as a file, so it never takes over the template's read-only mode.
-// Two games started at once make it one after the other, and the second finds it made.
+// Two games started at once make it one after the other, and the second finds it made. When the copy
+// cannot be made, the error names the player's file and gives the system's reason.
 void ProvideHighScoreFile(const QString& path, const QString& templatePath)
 {
     if (QFileInfo::exists(path) || !QFileInfo::exists(templatePath))
         return;
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        throw Error(QStringLiteral("Cannot create file \"%1\" from \"%2\". Cannot create its folder.")
-                        .arg(path, templatePath));
+    std::error_code folderError;
+    std::filesystem::create_directories(QFile::encodeName(QFileInfo(path).absolutePath()).toStdString(),
+                                        folderError);
+    if (folderError)
+        throw Error(QStringLiteral("Cannot create file \"%1\" from \"%2\". Cannot create its folder: %3.")
+                        .arg(path, templatePath, QString::fromStdString(folderError.message())));
     const FileLock lock(path);
     if (QFileInfo::exists(path))
         return;
@@ -42,11 +47,18 @@ void ProvideHighScoreFile(const QString& path, const QString& templatePath)
 
 } // namespace
 
+// Reading needs no writing: where the player's copy cannot be made (a home on a read-only or full disk),
+// the installed table is read as it stands, and placing a score tells the player why the copy fails.
 TextLines Game::ReadHighScoreFile() const
 {
-    ProvideHighScoreFile(m_files.HighScores, m_files.HighScoreTemplate);
+    QString path = m_files.HighScores;
+    try {
+        ProvideHighScoreFile(m_files.HighScores, m_files.HighScoreTemplate);
+    } catch (const Error&) {
+        path = m_files.HighScoreTemplate;
+    }
     TextLines lines;
-    lines.LoadFromFile(m_files.HighScores);
+    lines.LoadFromFile(path);
     return lines;
 }
 

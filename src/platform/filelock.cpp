@@ -6,6 +6,8 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QThread>
+#include <cerrno>
+#include <cstring>
 
 namespace zub {
 
@@ -43,16 +45,30 @@ void RemoveLeftHelperLocks(const QString& lockName)
     }
 }
 
+// Why the lock file could not be made, in the system's words where errno still holds them.
+QString SystemReason(QLockFile::LockError error, int failure)
+{
+    if (failure != 0)
+        return QString::fromLocal8Bit(std::strerror(failure));
+    return error == QLockFile::PermissionError ? QStringLiteral("Permission denied")
+                                               : QStringLiteral("Unknown error");
+}
+
 } // namespace
 
 // QLockFile's own wait sleeps 100 ms and then longer between its tries, while a placement holds the lock
 // for a millisecond or two: trying every few milliseconds gets the lock as soon as it is free. A lock
 // whose process has ended is taken over by tryLock() itself.
+//
+// QLockFile tells only "permission" or "unknown" when the lock file cannot be made; the errno of the
+// open or write that failed is still set when tryLock() returns, and it says why: a read-only file
+// system, a full disk, a folder the player may not write.
 FileLock::FileLock(const QString& path) : m_lock(path + QStringLiteral(".lock"))
 {
     constexpr int kRetryMs = 3;
     const QDeadlineTimer deadline(kWaitMs);
-    while (!m_lock.tryLock(0)) {
+    for (errno = 0; !m_lock.tryLock(0); errno = 0) {
+        const int failure = errno;
         if (m_lock.error() == QLockFile::LockFailedError) {
             RemoveLeftHelperLocks(m_lock.fileName());
             if (RemoveNamelessLock(m_lock))
@@ -60,10 +76,7 @@ FileLock::FileLock(const QString& path) : m_lock(path + QStringLiteral(".lock"))
         }
         if (m_lock.error() != QLockFile::LockFailedError)
             throw Error(QStringLiteral("Cannot lock file \"%1\": cannot create \"%2\". %3")
-                            .arg(path, m_lock.fileName(),
-                                 m_lock.error() == QLockFile::PermissionError
-                                     ? QStringLiteral("Permission denied")
-                                     : QStringLiteral("Unknown error")));
+                            .arg(path, m_lock.fileName(), SystemReason(m_lock.error(), failure)));
         if (deadline.hasExpired())
             throw Error(QStringLiteral("File \"%1\" is being changed by another game (lock \"%2\"). "
                                        "Nothing was changed; try again.")

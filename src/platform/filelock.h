@@ -10,7 +10,8 @@ namespace zub {
 //
 // A lock left by a process that has ended is taken over at once. A lock held by a running game is waited
 // on for a short while - its holder needs a few milliseconds - and after that the constructor throws
-// zub::Error naming the file, as it does when the lock file cannot be made at all.
+// zub::Error naming the file, as it does when the lock file cannot be made at all; then the message ends
+// with the system's reason ("Read-only file system", "No space left on device").
 class FileLock
 {
 public:

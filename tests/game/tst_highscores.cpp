@@ -3,8 +3,10 @@
 // every other line keeping its bytes, every line ending CR LF - or stops with an error naming the file and
 // leaves it as it was. The installed template is never written.
 #include "gamefixture.h"
+#include "smalldisk.h"
 
 #include <QLockFile>
+#include <optional>
 
 using namespace zub;
 using namespace zub::test;
@@ -232,7 +234,7 @@ private Q_SLOTS:
     // that cannot be read, a score in it that is no number, or another running game that keeps the file
     // locked stops the placement before anything changes, and the name entry comes back so that the name
     // can be confirmed again; a file that cannot be replaced is found only after the board's table took
-    // the entry.
+    // the entry. A full or read-only disk gets the system's own words for it.
     void failedPlacementLeavesTheFile_data()
     {
         QTest::addColumn<int>("rank"); // the rank whose score is replaced by text, or 0
@@ -257,6 +259,15 @@ private Q_SLOTS:
         changeRow("file removed, no template", "removed", "Cannot open file");
         changeRow("file cannot be replaced", "long name", "Cannot write file");
         changeRow("file locked by another game", "locked", "is being changed by another game");
+        // The player's folder on a disk of its own, before the game starts: full or read-only, with the
+        // player's table or with none yet, whose copy of the installed one then cannot be made. Reading
+        // needs no writing, and the error gives the system's reason.
+        changeRow("full disk", "full disk", "No space left on device");
+        changeRow("read-only disk", "read-only disk", "Read-only file system");
+        changeRow("full disk, no table of the player's yet", "full disk, no table",
+                  "No space left on device");
+        changeRow("read-only disk, no folder of the player's yet", "read-only disk, no folder",
+                  "Read-only file system");
     }
     void failedPlacementLeavesTheFile()
     {
@@ -268,14 +279,23 @@ private Q_SLOTS:
         QByteArrayList lines = kTable;
         if (rank > 0)
             lines[2 * rank] = text;
-        TableGame f(Joined(lines));
-        if (change == "long name") {
-            // So long a name that no temporary file name fits beside it: the file can be read, not replaced.
-            QFile::remove(f.files.HighScores);
+        const bool ownTable = !change.contains(QStringLiteral("no "));
+        TableGame f(Joined(lines), ownTable ? kMissing : Joined(kTable));
+        QFile::remove(f.files.HighScores);
+        if (change == "long name") // so long that no temporary file name fits beside it: read, not replaced
             f.files.HighScores = f.dir.filePath(QStringLiteral("user/") + QString(250, u'h'));
+        if (change.contains(QStringLiteral("no folder")))
+            f.files.HighScores = f.dir.filePath(QStringLiteral("user/zub-hangman/hang.zub"));
+        f.game = std::make_unique<Game>(f.files, f.cues, f.random);
+        std::optional<SmallDisk> disk;
+        if (change.contains(QStringLiteral("disk")) && !disk.emplace(f.dir.filePath("user")).mounted())
+            QSKIP("no disk of its own can be mounted here (it needs root)");
+        if (ownTable)
             Put(f.files.HighScores, Joined(lines));
-            f.game = std::make_unique<Game>(f.files, f.cues, f.random);
-        }
+        if (change.contains(QStringLiteral("full")))
+            disk->fill();
+        if (change.contains(QStringLiteral("read-only")))
+            disk->makeReadOnly();
         const QString loading = ErrorOf([&] { f.start(); });
         QVERIFY2(loading.isNull(), qPrintable(loading));
         f.scoreAndLose(kEasy, 5);
@@ -297,7 +317,7 @@ private Q_SLOTS:
         QVERIFY(rank == 0 || message.contains(QStringLiteral("score of rank %1").arg(rank)));
         QVERIFY(Contents(path) == before);
         QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).size(),
-                 change == "removed"  ? 0
+                 before == kMissing   ? 0
                  : change == "locked" ? 2
                                       : 1);
         const bool placed = change == "long name";
