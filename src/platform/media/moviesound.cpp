@@ -64,7 +64,12 @@ std::optional<MovieSound> ReadMovieSound(const QByteArray& avi)
         if (top.listType() == "movi" && sound)
             collect(avi, top.body + 4, top.body + top.size, soundChunk, sound->samples);
     }
-    if (!sound || sound->samples.isEmpty())
+    if (!sound)
+        return std::nullopt;
+    // As of a wave file, only whole frames are played: a movie cut short can end inside one.
+    const qsizetype frame = qsizetype(sound->format.channels) * sound->format.bitsPerSample / 8;
+    sound->samples.truncate(sound->samples.size() / frame * frame);
+    if (sound->samples.isEmpty())
         return std::nullopt;
     sound->format.dataBytes = sound->samples.size();
     return sound;

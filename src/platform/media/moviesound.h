@@ -16,7 +16,7 @@ struct MovieSound
 
 // The first PCM sound stream of an AVI movie, given the file's bytes, with all its samples in order;
 // nothing when the bytes are no AVI file or carry no 8-, 16- or 32-bit PCM sound. A file cut short gives
-// the samples up to the cut.
+// the whole frames up to the cut.
 std::optional<MovieSound> ReadMovieSound(const QByteArray& avi);
 
 } // namespace zub
