@@ -4,7 +4,7 @@
 #
 #   tools/fuzz.sh --short                 20 seconds per target (what the test suite runs)
 #   tools/fuzz.sh --long 600              600 seconds per target
-#   tools/fuzz.sh --long 600 wordlist     one target only (jpeg, dib, wordlist, highscores)
+#   tools/fuzz.sh --long 600 wordlist     one target only (jpeg, dib, wordlist, highscores, sound)
 #   --build-dir DIR                       build folder (default build/fuzz)
 #
 # New inputs the fuzzers find interesting collect in <build>/corpus/<target>; an input that fails lands
@@ -37,7 +37,7 @@ while [ $# -gt 0 ]; do
     shift
 done
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(jpeg dib wordlist highscores)
+    targets=(jpeg dib wordlist highscores sound)
 fi
 
 if ! command -v clang++ >/dev/null; then

@@ -9,7 +9,7 @@ art="$top/src/assets/art"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-mkdir -p "$corpus"/{jpeg,dib,wordlist,highscores}
+mkdir -p "$corpus"/{jpeg,dib,wordlist,highscores,sound}
 
 # JPEG: the about picture scaled down and encoded as the game's pictures are (no chroma subsampling, a
 # restart marker after every block row), with the about picture's own metadata segments spliced in; also
@@ -74,5 +74,53 @@ words="$(sed -n '2,13p' "$top/data/datalst2.zub" | tr -d '\r')"
 # High-score files: the installed table, and one with LF line ends and lines after the table.
 cp "$top/data/hang.zub" "$corpus/highscores/seed-installed.zub"
 { tr -d '\r' <"$top/data/hang.zub"; printf 'kept\nalso kept\n'; } >"$corpus/highscores/seed-extra-lines.zub"
+
+# Sound: a letter's wave sound with its first samples, and one whose data chunk claims more than is
+# there; the game-over movie with its header lists and the first frames and sound chunks of its movie
+# data, cut short, and the same data inside a "rec " list.
+python3 - "$top/data/Intro" "$corpus/sound" <<'PY'
+import struct, sys
+
+def chunks(data, start, end):
+    """The (id, body) pairs of a RIFF list's chunks between start and end."""
+    found, i = [], start
+    while i + 8 <= end:
+        size = struct.unpack_from("<I", data, i + 4)[0]
+        found.append((data[i:i + 4], data[i + 8:i + 8 + size]))
+        i += 8 + size + (size & 1)
+    return found
+
+def chunk(cid, body, claimed=None):
+    size = len(body) if claimed is None else claimed
+    return cid + struct.pack("<I", size) + body + b"\0" * (len(body) & 1)
+
+def riff(form, body):
+    return chunk(b"RIFF", form + body)
+
+wave = open(sys.argv[1] + "/winletter.wav", "rb").read()
+fmt = dict(chunks(wave, 12, len(wave)))[b"fmt "]
+samples = dict(chunks(wave, 12, len(wave)))[b"data"]
+open(sys.argv[2] + "/seed-letter.wav", "wb").write(
+    riff(b"WAVE", chunk(b"fmt ", fmt) + chunk(b"data", samples[:64])))
+open(sys.argv[2] + "/seed-cut.wav", "wb").write(
+    riff(b"WAVE", chunk(b"fmt ", fmt) + chunk(b"data", samples[:32], len(samples))))
+
+movie = open(sys.argv[1] + "/Game over.avi", "rb").read()
+header, frames = b"", []
+for cid, body in chunks(movie, 12, len(movie)):
+    if cid == b"LIST" and body[:4] == b"hdrl":
+        for inner, part in chunks(body, 4, len(body)):
+            if inner == b"avih":
+                header += chunk(inner, part)
+            elif inner == b"LIST":
+                header += chunk(b"LIST", b"strl" + b"".join(
+                    chunk(c, p) for c, p in chunks(part, 4, len(part)) if c in (b"strh", b"strf")))
+    if cid == b"LIST" and body[:4] == b"movi":
+        frames = [chunk(c, p[:24]) for c, p in chunks(body, 4, len(body))[:4]]
+hdrl = chunk(b"LIST", b"hdrl" + header)
+open(sys.argv[2] + "/seed-movie.avi", "wb").write(riff(b"AVI ", hdrl + chunk(b"LIST", b"movi" + b"".join(frames))))
+record = chunk(b"LIST", b"rec " + b"".join(frames))
+open(sys.argv[2] + "/seed-movie-rec.avi", "wb").write(riff(b"AVI ", hdrl + chunk(b"LIST", b"movi" + record)))
+PY
 
 ls -l "$corpus"/*/seed-*
