@@ -2,10 +2,13 @@
 
 #include "assets/datapaths.h"
 #include "startup/application.h"
+#include "startup/commandline.h"
 #include "startup/startup.h"
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = zub::AnswerCommandLine(argc, argv))
+        return *status;
     zub::Application application(argc, argv);
     // The data folder is fixed when the program is built; a test build points it at its own folder.
     const zub::DataPaths data(QStringLiteral(ZUB_GAME_DATA_DIR));
