@@ -8,30 +8,24 @@
 set -uo pipefail
 program=$1
 version=$2
-package_version=$(sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p' "$3")
-out=$(mktemp)
-err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
 failures=0
+[ "($version)" = "$(head -n1 "$3" | cut -d' ' -f2)" ] || { echo "FAIL: $version is not the package's version"; failures=1; }
 
-# expect <status> <standard output> <standard error> <arguments...>: the whole of each output, with
-# "*" standing for any text.
+# expect <status> <standard output> <standard error> <arguments...>: each output whole, "*" any text.
 expect() {
-    local status=$1 want_out=$2 want_err=$3
+    local status=$1 out=$2 err=$3 got
     shift 3
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$out" 2>"$err"
-    local got=$?
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$tmp/out" 2>"$tmp/err"
+    got=$?
     # shellcheck disable=SC2053 # the expected texts are patterns
-    if [ "$got" != "$status" ] || [[ "$(cat "$out")" != $want_out ]] || [[ "$(cat "$err")" != $want_err ]]; then
-        echo "FAIL: zub-hangman $*: status $got; standard output:"
-        cat "$out"
-        echo "standard error:"
-        cat "$err"
+    if [ "$got" != "$status" ] || [[ $(<"$tmp/out") != $out ]] || [[ $(<"$tmp/err") != $err ]]; then
+        echo "FAIL: zub-hangman $*: status $got, output \"$(<"$tmp/out")\", errors \"$(<"$tmp/err")\""
         failures=$((failures + 1))
     fi
 }
 
-[ "$version" = "$package_version" ] || { echo "FAIL: the build's version $version is not the package's $package_version"; failures=1; }
 for option in --help -h; do
     expect 0 "Usage: *\[options\]*-h, --help*-v, --version*" "" "$option"
 done
@@ -39,10 +33,8 @@ for option in --version -v; do
     expect 0 "zub-hangman $version" "" "$option"
 done
 try_help="Try 'zub-hangman --help' for more information."
-expect 2 "" "zub-hangman: Unknown option 'fullscreen'.
-$try_help" --fullscreen
-expect 2 "" "zub-hangman: unexpected argument 'hang.zub'
-$try_help" hang.zub
+expect 2 "" "zub-hangman: Unknown option 'fullscreen'."$'\n'"$try_help" --fullscreen
+expect 2 "" "zub-hangman: unexpected argument 'hang.zub'"$'\n'"$try_help" hang.zub
 expect 1 "" "zub-hangman: cannot connect to a display: set DISPLAY or WAYLAND_DISPLAY"
-[ "$failures" -eq 0 ] && echo "the options are answered and the missing display is told without a display"
+[ "$failures" -eq 0 ] && echo "the options are answered and the missing display is told, with no display"
 exit $((failures > 0))

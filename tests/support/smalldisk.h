@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QString>
 #include <sys/mount.h>
 
 namespace zub::test {
@@ -14,40 +13,38 @@ namespace zub::test {
 class SmallDisk
 {
 public:
-    explicit SmallDisk(const QString& folder) : m_folder(QFile::encodeName(folder))
+    explicit SmallDisk(const QString& folder) : m_folder(folder), m_name(QFile::encodeName(folder))
     {
         QDir().mkpath(folder);
-        m_mounted = ::mount("zub-test", m_folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k") == 0;
+        m_mounted = ::mount("zub-test", m_name.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k") == 0;
     }
     ~SmallDisk()
     {
         if (m_mounted)
-            ::umount2(m_folder.constData(), MNT_DETACH);
+            ::umount2(m_name.constData(), MNT_DETACH);
     }
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
 
     bool mounted() const { return m_mounted; }
 
-    // Takes up every free byte with a file in a folder of its own, so the folder itself lists only what
-    // the game leaves there.
+    // Takes up every free byte with a file in a folder of its own, so that the disk's top folder lists
+    // only what the game leaves there: the write stops where the disk is full.
     void fill() const
     {
-        QDir(QFile::decodeName(m_folder)).mkdir(QStringLiteral("filler"));
-        QFile filler(QFile::decodeName(m_folder + "/filler/bytes"));
-        if (!filler.open(QIODevice::WriteOnly))
-            return;
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
+        QDir(m_folder).mkdir(QStringLiteral("filler"));
+        QFile filler(m_folder + QStringLiteral("/filler/bytes"));
+        if (filler.open(QIODevice::WriteOnly))
+            filler.write(QByteArray(128 * 1024, 'x'));
     }
     void makeReadOnly() const
     {
-        ::mount(nullptr, m_folder.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
+        ::mount(nullptr, m_name.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
     }
 
 private:
-    QByteArray m_folder;
+    QString m_folder;
+    QByteArray m_name;
     bool m_mounted = false;
 };
 
