@@ -56,23 +56,6 @@ private Q_SLOTS:
         }
         QCOMPARE(list.lines(), (QStringList{"a", "b", "c"}));
     }
-
-    // Every line is written with CR LF after it, the last included; reading it back gives the same lines.
-    // Saving where a folder stands fails naming it, and the folder stays.
-    void savesWithCrLfOrFailsNamingAFolder()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("out.zub");
-        TextLines list({"first", "", QStringLiteral("Zo\u00eb"), " 7"});
-        list.SaveToFile(path);
-        QCOMPARE(ReadBytes(path), QByteArray("first\r\n\r\nZo\xc3\xab\r\n 7\r\n"));
-        TextLines again;
-        again.LoadFromFile(path);
-        QCOMPARE(again.lines(), list.lines());
-        const QString message = ErrorOf([&] { list.SaveToFile(dir.path()); });
-        QVERIFY2(message.contains(dir.path()), qPrintable(message));
-        QVERIFY(QFileInfo(dir.path()).isDir());
-    }
 };
 
 QTEST_GUILESS_MAIN(TextLinesTest)
