@@ -96,8 +96,9 @@ private Q_SLOTS:
             StartWriter(writer);
             running.start();
             // Anywhere in the next three rewrites: each takes a few milliseconds, two of them flushing to
-            // disk, and many more in a sanitized build.
-            const qint64 rewriteNs = placements > 0 ? runningNs / placements : 10'000'000;
+            // disk, and many more in a sanitized build or on a busy machine. Until a rewrite completes, the
+            // estimate grows with the time the writers ran, so kills that come too early move later.
+            const qint64 rewriteNs = (runningNs + 10'000'000) / (placements + 1);
             QThread::usleep(random.bounded(std::clamp<qint64>(3 * rewriteNs / 1000, 30'000, 500'000)));
             writer.kill();
             runningNs += running.nsecsElapsed();
