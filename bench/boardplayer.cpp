@@ -7,6 +7,7 @@
 #include "board/clickareacontrol.h"
 #include "board/mainscr.h"
 #include "game/game.h"
+#include "game/tiles.h"
 #include "startup/clickablelabel.h"
 #include "startup/splash.h"
 
@@ -48,9 +49,14 @@ BoardPlayer::BoardPlayer(BenchApplication& application, TSplashScreen& intro, TM
     : m_application(application), m_intro(intro), m_board(board)
 {}
 
+QWidget* BoardPlayer::control(const QString& name) const
+{
+    return m_board.findChild<QWidget*>(name);
+}
+
 double BoardPlayer::skipIntro()
 {
-    QWidget* dashes = m_board.controls().Dashes;
+    QWidget* dashes = control(QStringLiteral("Dashes"));
     m_application.setPaintFilter([this, dashes](QWidget* painted) {
         return painted == dashes && m_board.game().state().WordLength > 0;
     });
@@ -96,7 +102,7 @@ bool BoardPlayer::wordIsOver() const
 
 bool BoardPlayer::clickTile(int tile)
 {
-    const double seconds = timedClick(m_board.controls().tileButtons[tile]);
+    const double seconds = timedClick(control(kTiles[tile].Button.toString()));
     if (seconds < 0)
         return ++m_unpainted < 10;
     m_tileClicks.push_back(seconds);
@@ -115,14 +121,15 @@ bool BoardPlayer::startNextWord()
         if (board.GameOverTimer.Enabled)
             m_board.GameOverTimerTimer();
         // A score good enough for the table is entered, so the table's file is rewritten too.
-        if (m_board.controls().EnterNamePanel->isVisible()) {
-            m_board.controls().NameText->setText(QStringLiteral("Player %1").arg(m_lost));
-            QTest::mouseClick(m_board.controls().NameOkButton, Qt::LeftButton);
+        if (control(QStringLiteral("EnterNamePanel"))->isVisible()) {
+            m_board.findChild<QLineEdit*>(QStringLiteral("NameText"))
+                ->setText(QStringLiteral("Player %1").arg(m_lost));
+            QTest::mouseClick(control(QStringLiteral("NameOkButton")), Qt::LeftButton);
             ++m_namesEntered;
         }
     }
     if (m_board.game().board().NewWordClick.Enabled) {
-        const double seconds = timedClick(m_board.controls().NewWordClick);
+        const double seconds = timedClick(control(QStringLiteral("NewWordClick")));
         if (seconds >= 0)
             m_nextWordClicks.push_back(seconds);
     } else if (auto* newGame = m_board.findChild<QAction*>(QStringLiteral("Exit1"))) {

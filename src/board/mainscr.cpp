@@ -10,11 +10,9 @@
 #include "platform/idlework.h"
 #include "platform/media/mediaplayer.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QWindow>
@@ -41,7 +39,10 @@ TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, QWidget* 
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(MainIcon());
 
-    m_controls = BuildBoard(*this, [this](GameHandler handler) { handle(handler); });
+    m_controls = BuildBoard(
+        *this, {.handle = [this](GameHandler handler) { handle(handler); },
+                .exit = [this] { Exit2Click(); },
+                .nameTyped = [this](const QString& text) { guarded([&] { m_game->setNameText(text); }); }});
     QPalette black = m_controls.clientArea->palette();
     black.setColor(QPalette::Window, ColorValue(NamedColor::clBlack));
     m_controls.clientArea->setPalette(black);
@@ -54,10 +55,6 @@ TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, QWidget* 
                           dataPaths.highScoreTemplate()};
     m_game = std::make_unique<Game>(files, m_cues, m_random);
     m_display = std::make_unique<BoardDisplay>(*this, m_controls);
-
-    connect(m_controls.NameText, &QLineEdit::textEdited, this,
-            [this](const QString& text) { guarded([&] { m_game->setNameText(text); }); });
-    connect(m_controls.Exit2, &QAction::triggered, this, &TMain::Exit2Click);
 
     // A window system that never answers the maximised show with a size of its own (one that does not
     // maximise, or maximises to an area narrower than the work area) still gets a game after this wait.
@@ -285,12 +282,11 @@ void TMain::keyPressEvent(QKeyEvent* event)
 void TMain::confirmTopmostPanel()
 {
     // The OK buttons in reverse creation order: a panel created later lies above an earlier one.
-    const std::vector<ControlDef>& controls = MainControls();
-    for (auto def = controls.rbegin(); def != controls.rend(); ++def) {
-        if (def->kind != ControlKind::BitBtn)
+    for (std::size_t row = MainControls().size(); row-- > 0;) {
+        if (MainControls()[row].kind != ControlKind::BitBtn)
             continue;
-        auto* okButton = findChild<BitBtn*>(def->name);
-        if (okButton && !okButton->parentWidget()->isHidden()) {
+        auto* okButton = static_cast<BitBtn*>(m_controls.controls[row]);
+        if (!okButton->parentWidget()->isHidden()) {
             okButton->click();
             return;
         }

@@ -36,7 +36,6 @@ public:
     ~TMain() override;
 
     const Game& game() const { return *m_game; }
-    const BoardControls& controls() const { return m_controls; }
 
     void setErrorReporter(ErrorReporter reporter);
 

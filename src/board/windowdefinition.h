@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <functional>
+#include <variant>
 #include <vector>
 
 namespace zub {
@@ -53,13 +55,26 @@ struct TextStyle
     NamedColor color = NamedColor::clWindowText;
 };
 
+// Where a control finds, in the rules' flags, the state it shows.
+template <typename Flag> using FlagOf = std::function<const Flag&(const ComponentFlags&)>;
+
+// The flag a control, menu item or timer shows, by its type: a label's caption, place and visibility, a
+// click area's Enabled, a picture's or panel's Visible, an image's bitmap resource, a text (a high-score
+// label's caption, the name field's text), the board panel's place, a menu item's state, a timer's state.
+// None for a control that never changes.
+using ShownFlag =
+    std::variant<std::monostate, FlagOf<Label>, FlagOf<ClickArea>, FlagOf<Picture>, FlagOf<Panel>,
+                 FlagOf<ResourceImage>, FlagOf<QString>, FlagOf<Place>, FlagOf<MenuItem>, FlagOf<TimerFlags>>;
+
+// One control of the board. A control that shows a flag takes its caption, place and visibility from it;
+// the others are shown as defined here.
 struct ControlDef
 {
     ControlKind kind;
     QString name;
     QString parent; // empty: the window's client area
     QRect bounds;   // Left, Top, width, height; a label's size follows its caption
-    bool visible = true;
+    ShownFlag shows = {};
     NamedColor color = NamedColor::ParentColor; // a panel's colour, a label's background
     Bevel bevelOuter = Bevel::None;
     Bevel bevelInner = Bevel::None;
@@ -75,23 +90,22 @@ struct MenuItemDef
 {
     QString name;
     QString caption;
-    bool checkable = false; // carries a check mark that its handlers set and clear
-    bool checked = false;
-    GameHandler onClick = nullptr; // nullptr: handled by the window itself (Exit2Click ends the program)
+    MenuItem ComponentFlags::*shows; // a check mark and Enabled that the rules set; none for a plain item
+    GameHandler onClick;             // nullptr: handled by the window itself (Exit2Click ends the program)
 };
 
 struct MenuDef
 {
     QString name;
     QString caption;
+    MenuItem ComponentFlags::*shows; // Enabled of the menu as a whole; none for a menu always enabled
     std::vector<MenuItemDef> items;
 };
 
 struct TimerDef
 {
     QString name;
-    int interval; // milliseconds
-    bool enabled; // counting from the moment the window is built
+    TimerFlags ComponentFlags::*shows; // its interval and whether it counts
     GameHandler onTimer;
 };
 

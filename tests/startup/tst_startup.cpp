@@ -5,7 +5,6 @@
 
 #include "assets/datapaths.h"
 #include "assets/medianames.h"
-#include "board/boardcontrols.h"
 #include "board/clickareacontrol.h"
 #include "board/mainscr.h"
 #include "boardtestdata.h"
@@ -257,7 +256,7 @@ private Q_SLOTS:
         QCOMPARE(Board().game().board().Letter[0].Caption, QStringLiteral("C"));
 
         // A wrong guess, then the board is activated again: the game goes on where it was.
-        QTest::mouseClick(Board().controls().tileButtons[25], Qt::LeftButton);
+        QTest::mouseClick(Board().findChild<QWidget*>(QStringLiteral("ZButton")), Qt::LeftButton);
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(&Board(), &activate);
         QCoreApplication::processEvents();
@@ -326,11 +325,12 @@ private Q_SLOTS:
                 QTest::mouseClick(&Intro().Label2(), Qt::LeftButton);
                 QVERIFY(Board().isVisible());
                 if (nameEntryOpen) {
-                    Board().controls().EnterNamePanel->show();
-                    QTest::keyClicks(Board().controls().NameText, QStringLiteral("Nobody"));
+                    Board().findChild<QWidget*>(QStringLiteral("EnterNamePanel"))->show();
+                    QTest::keyClicks(Board().findChild<QWidget*>(QStringLiteral("NameText")),
+                                     QStringLiteral("Nobody"));
                 }
                 if (ending == QStringLiteral("exit"))
-                    Board().controls().Exit2->trigger();
+                    Board().findChild<QAction*>(QStringLiteral("Exit2"))->trigger();
                 else
                     Board().close();
             },
