@@ -105,6 +105,8 @@ void buildControls(const BoardEvents& events, BoardControls& board)
         colors.insert(control, def.kind == ControlKind::Panel ? ColorValue(def.color) : colors.value(parent));
         built.insert(def.name, control);
         board.controls.push_back(control);
+        if (def.movieOf)
+            board.movieScreens[static_cast<std::size_t>(*def.movieOf)] = control;
         if (!std::holds_alternative<std::monostate>(def.shows))
             board.shown.push_back({control, def.shows});
     }

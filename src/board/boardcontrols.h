@@ -3,6 +3,7 @@
 #include "board/windowdefinition.h"
 
 #include <QString>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -25,6 +26,7 @@ struct BoardControls
     QWidget* clientArea = nullptr;
     std::vector<QWidget*> controls;  // one for each row of MainControls(), in its order
     std::vector<ShownControl> shown; // everything that shows a flag, in the order of its definition
+    std::array<QWidget*, kCues.size()> movieScreens{}; // by cue: the panel its movie is drawn into, if any
 };
 
 // Where the board reports what the player and its timers do.

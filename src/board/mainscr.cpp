@@ -90,16 +90,14 @@ void TMain::setErrorReporter(ErrorReporter reporter)
 
 void TMain::openMediaPlayers(const DataPaths& dataPaths)
 {
-    for (const MediaPlayerDef& def : MainMediaPlayers()) {
+    for (const CueMedia& media : kCues) {
         auto* player = new MediaPlayer(this);
-        player->setObjectName(def.name);
-        if (!def.display.isEmpty())
-            player->setDisplay(findChild<QWidget*>(def.display));
-        if (!def.fileName.isEmpty())
-            player->Open(dataPaths.media(def.fileName));
+        player->setObjectName(media.player);
+        if (QWidget* screen = m_controls.movieScreens[static_cast<std::size_t>(media.cue)])
+            player->setDisplay(screen);
+        player->Open(dataPaths.media(media.file));
         connect(player, &MediaPlayer::failed, this, [this](const QString& message) { m_report(message); });
-        if (const std::optional<Cue> cue = BoardCues::CueOfPlayer(def.name))
-            m_cues.bind(*cue, *player);
+        m_cues.bind(media.cue, *player);
     }
 }
 

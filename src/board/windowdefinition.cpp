@@ -1,6 +1,5 @@
 #include "board/windowdefinition.h"
 
-#include "assets/medianames.h"
 #include "game/game.h"
 #include "game/tiles.h"
 
@@ -182,8 +181,13 @@ std::vector<ControlDef> buildMainControls()
          panel(QStringLiteral("ScorePanel"), kBack, {140, 29, 126, 44}, clWhite, None, None, 1),
          label(QStringLiteral("ScorePointsLabel"), QStringLiteral("ScorePanel"), {0, 3}, kScoreFont,
                FlagOf<Label>(&F::ScorePointsLabel), clWhite),
-         panel(QStringLiteral("MovieScreen"), kBack, {33, 75, 270, 250}, clWhite, None, None, 1,
-               FlagOf<Panel>(&F::MovieScreen)),
+         {.kind = ControlKind::Panel,
+          .name = QStringLiteral("MovieScreen"),
+          .parent = kBack,
+          .bounds = {33, 75, 270, 250},
+          .shows = FlagOf<Panel>(&F::MovieScreen),
+          .color = clWhite,
+          .movieOf = Cue::GameOverMovie},
          panel(kWordPanel, kBack, {40, 336, 436, 106}, clWhite, None, None, 1),
          label(QStringLiteral("Dashes"), kWordPanel, {0, 50}, kScoreFont, FlagOf<Label>(&F::Dashes))},
         letterSlots(),
@@ -290,20 +294,6 @@ const std::array<TimerDef, 3>& MainTimers()
         {"Timer1", &ComponentFlags::Timer1, &Game::Timer1Timer},
     }};
     return timers;
-}
-
-const std::vector<MediaPlayerDef>& MainMediaPlayers()
-{
-    static const std::vector<MediaPlayerDef> players{
-        {"GameOverMovie", MediaNames::GameOverMovie, "MovieScreen"},
-        {"WinSound", MediaNames::WinSound, {}},
-        {"LoseLetter", MediaNames::LoseLetter, {}},
-        {"BackSound", MediaNames::BackSound, {}},
-        {"MediaTranslate", {}, {}},
-        {"NewWord", MediaNames::NewWord, {}},
-        {"MediaWin", MediaNames::MediaWin, {}},
-    };
-    return players;
 }
 
 } // namespace zub

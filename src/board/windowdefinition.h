@@ -4,12 +4,14 @@
 #include "board/bevelpanel.h"
 #include "board/imagecontrol.h"
 #include "game/componentflags.h"
+#include "game/cues.h"
 
 #include <QColor>
 #include <QRect>
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -18,8 +20,8 @@ namespace zub {
 class Game;
 
 // The window definition of the board: every control with its place, size, colours, bevels, font,
-// caption, picture and initial visibility, the menu, the timers and the media players. The window is
-// built from these tables and from nothing else.
+// caption, picture and initial visibility, the menu and the timers. The media players are those of the cues
+// (game/cues.h). The window is built from these tables and from nothing else.
 
 // The window system's named colours that the board uses; ParentColor takes the colour of the parent.
 enum class NamedColor
@@ -83,7 +85,8 @@ struct ControlDef
     QString caption = {};
     QString picture = {}; // the stored picture shown by an image, or the glyph of a bitmap button
     PictureFit fit = PictureFit::TopLeft;
-    GameHandler onClick = nullptr; // click areas and bitmap buttons
+    GameHandler onClick = nullptr;   // click areas and bitmap buttons
+    std::optional<Cue> movieOf = {}; // a panel that this cue's movie is drawn into
 };
 
 struct MenuItemDef
@@ -109,20 +112,12 @@ struct TimerDef
     GameHandler onTimer;
 };
 
-struct MediaPlayerDef
-{
-    QString name;
-    QString fileName; // in the data folder's Intro subfolder; empty: the player opens nothing
-    QString display;  // the panel a movie is drawn into; empty for a sound
-};
-
 // Every control, in creation order, with the letter tiles of kTiles: parents before their children, and among
 // the children of one parent the order that decides which lies above which.
 const std::vector<ControlDef>& MainControls();
 
 const std::vector<MenuDef>& MainMenu();
 const std::array<TimerDef, 3>& MainTimers();
-const std::vector<MediaPlayerDef>& MainMediaPlayers(); // in creation order
 
 // True for the kinds drawn on their parent's surface (images, click areas, labels), which always lie
 // below the parent's panels, buttons and edits.

@@ -3,8 +3,8 @@
 #include "assets/datapaths.h"
 #include "assets/fonts.h"
 #include "assets/gamename.h"
-#include "assets/medianames.h"
 #include "assets/storedpictures.h"
+#include "game/cues.h"
 #include "platform/media/mediaplayer.h"
 #include "startup/application.h"
 #include "startup/clickablelabel.h"
@@ -86,7 +86,7 @@ TSplashScreen::TSplashScreen(const DataPaths& paths, QWidget* parent) : QWidget(
 
     m_Media = new MediaPlayer(this);
     m_Media->setDisplay(m_MovieScreen);
-    m_Media->Open(paths.media(MediaNames::Media));
+    m_Media->Open(paths.media(kIntroMovie));
     connect(m_Media, &MediaPlayer::failed, this, &TSplashScreen::ReportMediaFailure);
 
     FormCreate(screenBounds.width(), screenBounds.height());

@@ -1,9 +1,9 @@
 #include "startup/startup.h"
 
 #include "assets/datapaths.h"
-#include "assets/medianames.h"
 #include "assets/storedpictures.h"
 #include "board/mainscr.h"
+#include "game/cues.h"
 #include "platform/media/mediaplayer.h"
 #include "startup/application.h"
 #include "startup/showatonce.h"
@@ -33,7 +33,7 @@ void CreateGameForms(Application& application, const DataPaths& data, const QStr
 {
     // Everything about the media files that can fail while the board is built fails here, before any
     // window shows.
-    for (const QLatin1StringView name : MediaNames::All)
+    for (const QLatin1StringView name : kMediaFiles)
         MediaPlayer::Check(data.media(name));
     PrefetchStoredPictures(); // decoded while the intro window is built
     TSplashScreen& SplashScreen = application.CreateForm<TSplashScreen>(data);

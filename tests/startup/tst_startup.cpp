@@ -4,10 +4,10 @@
 // the board, and the message loop ends through Terminate or the close of a main window, and only then.
 
 #include "assets/datapaths.h"
-#include "assets/medianames.h"
 #include "board/clickareacontrol.h"
 #include "board/mainscr.h"
 #include "boardtestdata.h"
+#include "game/cues.h"
 #include "game/game.h"
 #include "platform/error.h"
 #include "platform/media/mediaplayer.h"
@@ -217,7 +217,7 @@ private Q_SLOTS:
     void missingMediaFileEndsTheProgramBeforeAnyWindow_data()
     {
         QTest::addColumn<QString>("missing");
-        for (const QString file : zub::MediaNames::All)
+        for (const QString file : zub::kMediaFiles)
             QTest::newRow(qPrintable(file)) << file;
     }
 

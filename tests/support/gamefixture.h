@@ -18,20 +18,12 @@
 
 namespace zub::test {
 
-// In the order of the Cue enumeration.
-inline QString CueName(Cue cue)
-{
-    static const QStringList names{"GameOverMovie", "WinSound", "LoseLetter",
-                                   "BackSound",     "NewWord",  "MediaWin"};
-    return names.value(int(cue));
-}
-
-// Records every Play and Stop in order, as "Play WinSound" or "Stop BackSound".
+// Records every Play and Stop in order, with the name of the cue's player: "Play WinSound", "Stop BackSound".
 class RecordingCuePlayer final : public CuePlayer
 {
 public:
-    void Play(Cue cue) override { calls.append(QStringLiteral("Play ") + CueName(cue)); }
-    void Stop(Cue cue) override { calls.append(QStringLiteral("Stop ") + CueName(cue)); }
+    void Play(Cue cue) override { calls.append(QStringLiteral("Play ") + MediaOf(cue).player); }
+    void Stop(Cue cue) override { calls.append(QStringLiteral("Stop ") + MediaOf(cue).player); }
     // The calls since the last take.
     QStringList take() { return std::exchange(calls, {}); }
 
