@@ -1,5 +1,6 @@
 #include "board/windowdefinition.h"
 
+#include "game/boardgeometry.h"
 #include "game/game.h"
 #include "game/tiles.h"
 
@@ -12,10 +13,10 @@ constexpr TextStyle kLetterFont{BoardTypeface::ArialNarrow, 32, true, NamedColor
 constexpr TextStyle kRankFont{BoardTypeface::Arial, 27, true, NamedColor::clMaroon};
 constexpr TextStyle kHighScoreFont{BoardTypeface::Arial, 27, true, NamedColor::clWindowText};
 
-const QString kClient;                               // the window's client area
-const QString kBack = QStringLiteral("BackPanel");   // carries the whole board
-const QString kRankPanel = QStringLiteral("Panel1"); // the rows of the high-score table
-const QString kWordPanel = QStringLiteral("Panel3"); // the word row
+const QString kClient;                                   // the window's client area
+const QString kBack = QStringLiteral("BackPanel");       // carries the whole board
+const QString kRankPanel = QStringLiteral("Panel1");     // the rows of the high-score table
+const QString kWordPanelName = QStringLiteral("Panel3"); // the word row
 const QString kEnterName = QStringLiteral("EnterNamePanel");
 const QString kGameOver = QStringLiteral("GameOverPanel");
 
@@ -127,7 +128,7 @@ std::vector<ControlDef> letterSlots()
 {
     std::vector<ControlDef> slots;
     for (int n = 1; n <= kLetterSlotCount; ++n)
-        slots.push_back(label(QStringLiteral("Letter%1").arg(n), kWordPanel, {0, 35}, kLetterFont,
+        slots.push_back(label(QStringLiteral("Letter%1").arg(n), kWordPanelName, {0, kLetterTop}, kLetterFont,
                               element(&ComponentFlags::Letter, n - 1)));
     return slots;
 }
@@ -163,51 +164,52 @@ std::vector<ControlDef> buildMainControls()
     using F = ComponentFlags;
     // In creation order, parents before their children.
     return joined({
-        {panel(kBack, kClient, {QPoint(), QSize(960, 660)}, clBlack, Raised, None, 4,
+        {panel(kBack, kClient, {QPoint(), kBoardSize}, clBlack, Raised, None, 4,
                FlagOf<Place>(&F::BackPanel)),
-         image(QStringLiteral("Backdrop"), kBack, {5, 5, 950, 650}, QStringLiteral("Backdrop"),
+         image(QStringLiteral("Backdrop"), kBack, kBackdropArea, QStringLiteral("Backdrop"),
                PictureFit::Stretch)},
         usedTilePictures(0, 3),
-        {image(QStringLiteral("NewWordPic"), kBack, {300, 515, 348, 53}, QStringLiteral("NewWordPic"),
+        {image(QStringLiteral("NewWordPic"), kBack, kNewWordPicture, QStringLiteral("NewWordPic"),
                PictureFit::AutoSize, FlagOf<Picture>(&F::NewWordPic))},
         usedTilePictures(3, kTileCount),
-        {clickArea(QStringLiteral("NewWordClick"), {305, 520, 336, 41}, &Game::NewWordClickClick,
+        {clickArea(QStringLiteral("NewWordClick"), kNewWordClick, &Game::NewWordClickClick,
                    &F::NewWordClick)},
         tileButtons(),
-        {image(QStringLiteral("SwitchPosPic"), kBack, {715, 100, 215, 140}, {}, PictureFit::TopLeft,
+        {image(QStringLiteral("SwitchPosPic"), kBack, kSwitchPicture, {}, PictureFit::TopLeft,
                FlagOf<ResourceImage>(&F::SwitchPosPic)),
-         image(QStringLiteral("HangmanPic"), kBack, {33, 75, 270, 250}, {}, PictureFit::TopLeft,
+         image(QStringLiteral("HangmanPic"), kBack, kGallowsPicture, {}, PictureFit::TopLeft,
                FlagOf<ResourceImage>(&F::HangmanPic)),
-         panel(QStringLiteral("ScorePanel"), kBack, {140, 29, 126, 44}, clWhite, None, None, 1),
+         panel(QStringLiteral("ScorePanel"), kBack, kScorePanel, clWhite, None, None, 1),
          label(QStringLiteral("ScorePointsLabel"), QStringLiteral("ScorePanel"), {0, 3}, kScoreFont,
                FlagOf<Label>(&F::ScorePointsLabel), clWhite),
          {.kind = ControlKind::Panel,
           .name = QStringLiteral("MovieScreen"),
           .parent = kBack,
-          .bounds = {33, 75, 270, 250},
+          .bounds = kGallowsPicture,
           .shows = FlagOf<Panel>(&F::MovieScreen),
           .color = clWhite,
           .movieOf = Cue::GameOverMovie},
-         panel(kWordPanel, kBack, {40, 336, 436, 106}, clWhite, None, None, 1),
-         label(QStringLiteral("Dashes"), kWordPanel, {0, 50}, kScoreFont, FlagOf<Label>(&F::Dashes))},
+         panel(kWordPanelName, kBack, kWordPanel, clWhite, None, None, 1),
+         label(QStringLiteral("Dashes"), kWordPanelName, {0, kDashesTop}, kScoreFont,
+               FlagOf<Label>(&F::Dashes))},
         letterSlots(),
         {panel(kEnterName, kBack, {340, 93, 346, 204}, clBtnFace, Raised, Raised, 3,
                FlagOf<Panel>(&F::EnterNamePanel)),
-         image(QStringLiteral("Image1"), kEnterName, {5, 10, 331, 181}, QStringLiteral("Image1"),
+         image(QStringLiteral("Image1"), kEnterName, kNameEntryPicture, QStringLiteral("Image1"),
                PictureFit::Stretch),
-         okButton(QStringLiteral("NameOkButton"), kEnterName, {127, 146, 99, 45},
+         okButton(QStringLiteral("NameOkButton"), kEnterName, kNameOkButton,
                   {BoardTypeface::SansSerif, 19, false, clWindowText}, &Game::NameOkButtonClick),
          {.kind = ControlKind::Edit,
           .name = QStringLiteral("NameText"),
           .parent = kEnterName,
-          .bounds = {32, 65, 269, 37},
+          .bounds = kNameField,
           .shows = FlagOf<QString>(&F::NameText),
           .font = {BoardTypeface::SansSerif, 24, true, clWindowText}},
          panel(QStringLiteral("WellDonePanel"), kBack, {348, 134, 328, 128}, clBtnFace, Raised, None, 1,
                FlagOf<Panel>(&F::WellDonePanel)),
-         image(QStringLiteral("Image2"), QStringLiteral("WellDonePanel"), {5, 5, 316, 116},
+         image(QStringLiteral("Image2"), QStringLiteral("WellDonePanel"), kWellDonePicture,
                QStringLiteral("Image2"), PictureFit::Stretch),
-         panel(QStringLiteral("HighScorePanel"), kBack, {705, 56, 166, 36}, clWhite, None, None, 1),
+         panel(QStringLiteral("HighScorePanel"), kBack, kBestScorePanel, clWhite, None, None, 1),
          label(QStringLiteral("HighestScoreLabel"), QStringLiteral("HighScorePanel"), {0, 0}, kScoreFont,
                FlagOf<Label>(&F::HighestScoreLabel)),
          panel(kGameOver, kBack, {5, 5, 951, 500}, clWhite, Lowered, None, 1,
@@ -220,9 +222,9 @@ std::vector<ControlDef> buildMainControls()
         highScoreRows(),
         {panel(QStringLiteral("AboutPanel"), kBack, {345, 125, 311, 251}, clBtnFace, Raised, None, 1,
                FlagOf<Panel>(&F::AboutPanel)),
-         image(QStringLiteral("Image3"), QStringLiteral("AboutPanel"), {5, 5, 300, 242},
+         image(QStringLiteral("Image3"), QStringLiteral("AboutPanel"), kAboutPicture,
                QStringLiteral("Image3"), PictureFit::AutoSize),
-         okButton(QStringLiteral("BitBtn2"), QStringLiteral("AboutPanel"), {125, 210, 66, 31},
+         okButton(QStringLiteral("BitBtn2"), QStringLiteral("AboutPanel"), kAboutOkButton,
                   {BoardTypeface::SansSerif, 13, true, clWindowText}, &Game::BitBtn2Click)},
     });
 }

@@ -1,4 +1,5 @@
 // The start of play and of every word: the game start, the draw from the word list and the dash layout.
+#include "game/boardgeometry.h"
 #include "game/dashlayout.h"
 #include "game/game.h"
 #include "game/levels.h"
@@ -52,9 +53,9 @@ void Game::FormActivate(int clientWidth, int clientHeight)
     m_state.HangPos = 1;
     m_state.SwitchPos = 1;
     m_cues.Play(Cue::BackSound);
-    // The 960 x 660 board centred across and standing 10 pixels above the middle.
-    m_board.BackPanel.Left = clientWidth / 2 - 480;
-    m_board.BackPanel.Top = clientHeight / 2 - 340;
+    // The board centred across and standing 10 pixels above the middle.
+    m_board.BackPanel.Left = clientWidth / 2 - kBoardSize.width() / 2;
+    m_board.BackPanel.Top = clientHeight / 2 - kBoardSize.height() / 2 - 10;
     m_board.HighScoreImage.ResourceName = QStringLiteral("HANGHIGHSCORE");
     ShowStage(m_board.SwitchPosPic, kSwitchPos, 1);
     ShowStage(m_board.HangmanPic, kHangPos, 1);

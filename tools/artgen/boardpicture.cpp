@@ -100,7 +100,7 @@ void paintBoardPiece(QPainter& painter, const QRectF& rect, quint32 seed)
 void paintGameBoard(QPainter& painter)
 {
     paintBoardPiece(painter, QRectF(13, 9, 301, 324), 77);
-    paintRecess(painter, OnBackdrop(kHangmanPicture));
+    paintRecess(painter, OnBackdrop(kGallowsPicture));
     paintRecess(painter, OnBackdrop(kScorePanel));
     const QRect score = OnBackdrop(kScorePanel);
     paintEngravedLabel(painter, QStringLiteral("SCORE"),
