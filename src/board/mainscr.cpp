@@ -9,6 +9,7 @@
 #include "platform/error.h"
 #include "platform/idlework.h"
 #include "platform/media/mediaplayer.h"
+#include "platform/terminate.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -30,8 +31,8 @@ constexpr std::chrono::milliseconds kLongestSizeWait(500);
 
 } // namespace
 
-TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, QWidget* parent)
-    : QMainWindow(parent), m_report(MessageBoxReporter(this))
+TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, ErrorReporter report, QWidget* parent)
+    : QMainWindow(parent), m_report(std::move(report))
 {
     RegisterBoardFonts();
     setObjectName(QStringLiteral("Main"));
@@ -83,11 +84,6 @@ void TMain::prepareFirstShow()
 
 TMain::~TMain() = default;
 
-void TMain::setErrorReporter(ErrorReporter reporter)
-{
-    m_report = std::move(reporter);
-}
-
 void TMain::openMediaPlayers(const DataPaths& dataPaths)
 {
     for (const CueMedia& media : kCues) {
@@ -123,13 +119,6 @@ void TMain::Exit2Click()
 void TMain::FormClose()
 {
     Terminate();
-}
-
-void TMain::Terminate()
-{
-    // Ends the message loop at once, as the application's Terminate does; quitting instead would ask
-    // every window to close first, which runs FormClose again.
-    QCoreApplication::exit(0);
 }
 
 void TMain::GameOverTimerTimer()

@@ -6,6 +6,7 @@
 #include "assets/storedpictures.h"
 #include "game/cues.h"
 #include "platform/media/mediaplayer.h"
+#include "platform/terminate.h"
 #include "startup/application.h"
 #include "startup/clickablelabel.h"
 
@@ -189,9 +190,7 @@ void TSplashScreen::closeEvent(QCloseEvent* event)
 {
     // The intro is the main window of the message loop: closing it ends the game.
     event->accept();
-    if (Application* application = Application::instance()) {
-        application->Terminate();
-    }
+    Terminate();
 }
 
 } // namespace zub

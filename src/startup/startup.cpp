@@ -40,9 +40,9 @@ void CreateGameForms(Application& application, const DataPaths& data, const QStr
     if (introBuilt)
         introBuilt(SplashScreen);
     // The board registers the game's fonts; the intro's texts are first drawn after that.
-    TMain& Main = application.CreateForm<TMain>(data, userHighScores);
     // The board's handlers report their errors in the application's one error box.
-    Main.setErrorReporter([&application](const QString& message) { application.ShowException(message); });
+    TMain& Main = application.CreateForm<TMain>(
+        data, userHighScores, [&application](const QString& message) { application.ShowException(message); });
     SplashScreen.setMain(Main);
 }
 

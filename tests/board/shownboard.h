@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 // A board window built on a fresh data folder of its own, shown on the offscreen screen and activated,
@@ -36,6 +37,9 @@ public:
     void click(const QString& name) const;
     // Chooses the named menu item.
     void choose(const QString& menuItem) const;
+
+    // When set, takes each error as it is reported instead of recording it.
+    std::function<void(const QString& message)> whenError;
 
 private:
     BoardTestData m_data;

@@ -11,6 +11,7 @@
 #include "game/game.h"
 #include "platform/error.h"
 #include "platform/media/mediaplayer.h"
+#include "platform/terminate.h"
 #include "startup/application.h"
 #include "startup/clickablelabel.h"
 #include "startup/splash.h"
@@ -278,7 +279,7 @@ private Q_SLOTS:
         bool ranOn = false;
         bool boxClosed = false;
         App().setErrorReporter([&](const QString&) {
-            QTimer::singleShot(0, &App(), [] { App().Terminate(); });
+            QTimer::singleShot(0, &App(), [] { zub::Terminate(); });
             QEventLoop box;
             box.exec();
             boxClosed = true;
