@@ -20,25 +20,15 @@ void Game::Exit1Click()
     m_cues.Play(Cue::NewWord);
     m_board.EnterNamePanel.Visible = false;
     m_board.AboutPanel.Visible = false;
-    ShowStage(m_board.HangmanPic, kHangPos, 1);
-    ShowStage(m_board.SwitchPosPic, kSwitchPos, 1);
-    m_state.LetterPoints = kLevels[kEasy].LetterPoints;
-    m_state.WrongGuessCount = kLevels[kEasy].CounterStart;
-    m_state.HangPos = kLevels[kEasy].FirstStage;
-    m_state.SwitchPos = kLevels[kEasy].FirstStage;
     for (int level = 0; level < int(kLevels.size()); ++level)
         (m_board.*kLevels[level].Item).Checked = level == kEasy;
     m_board.Hints1.Enabled = true;
     m_board.MovieScreen.Visible = false;
     m_board.GameOverPanel.Visible = false;
-    m_state.LettersFound = 0;
     m_state.ScorePoints = 0;
     m_board.ScorePointsLabel.Caption = QStringLiteral("0");
-    HideAllLetters();
-    UnlockAllTiles();
     UnlockNewWord();
-    DrawNewWord();
-    LayOutDashes();
+    StartWord(kEasy);
 }
 
 void Game::NewWordClickClick()
@@ -48,20 +38,9 @@ void Game::NewWordClickClick()
     m_board.Timer1.Enabled = false;
     m_cues.Stop(Cue::BackSound);
     m_cues.Play(Cue::NewWord);
-    ShowStage(m_board.HangmanPic, kHangPos, 1);
-    m_state.WrongGuessCount = 0;
-    m_state.HangPos = 1;
-    m_state.SwitchPos = 1;
-    ShowStage(m_board.SwitchPosPic, kSwitchPos, 1);
-    m_board.Hints1.Enabled = false;
     LockNewWord();
     m_cues.Stop(Cue::WinSound);
-    const int level = CheckedLevel(m_board);
-    m_state.LetterPoints = kLevels[level].LetterPoints;
-    if (kLevels[level].FirstStage != 1)
-        EnterFirstStage(level);
-    m_state.LettersFound = 0;
-    BeginWord();
+    StartWord(CheckedLevel(m_board));
 }
 
 void Game::N10001Click()
@@ -117,9 +96,9 @@ void Game::ChooseLevel(int level)
     for (int other = 0; other < int(kLevels.size()); ++other)
         (m_board.*kLevels[other].Item).Checked = other == level;
     m_board.Hints1.Enabled = false;
-    // Easy starts where New Game, the only way to open the Level menu, has just put the gallows.
-    if (kLevels[level].FirstStage != kLevels[kEasy].FirstStage)
-        EnterFirstStage(level);
+    // The Level menu is open only between New Game and the word's first letter, so the word is still
+    // at its start.
+    SetStage(kLevels[level].CounterStart);
 }
 
 } // namespace zub

@@ -100,6 +100,7 @@ private:
     void SyncWordSlots();
 
     // Word start
+    void StartWord(int level);
     void BeginWord();
     void DrawNewWord();
     void LayOutDashes();
@@ -108,7 +109,7 @@ private:
     void RevealSlot(int n);
     void AdvanceStage();
     void ShowStage(ResourceImage& image, QStringView prefix, int stage);
-    void EnterFirstStage(int level);
+    void SetStage(int wrongGuesses);
     void ChooseLevel(int level);
     void ChooseWordList(int list);
     void WinWord();

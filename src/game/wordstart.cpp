@@ -49,22 +49,28 @@ void Game::FormActivate(int clientWidth, int clientHeight)
     if (m_started)
         return;
     m_started = true;
-    m_state.WrongGuessCount = 0;
-    m_state.HangPos = 1;
-    m_state.SwitchPos = 1;
+    // The first word starts at the first stage whatever the checked level, which sets only its points.
+    SetStage(0);
     m_cues.Play(Cue::BackSound);
     // The board centred across and standing 10 pixels above the middle.
     m_board.BackPanel.Left = clientWidth / 2 - kBoardSize.width() / 2;
     m_board.BackPanel.Top = clientHeight / 2 - kBoardSize.height() / 2 - 10;
     m_board.HighScoreImage.ResourceName = QStringLiteral("HANGHIGHSCORE");
-    ShowStage(m_board.SwitchPosPic, kSwitchPos, 1);
-    ShowStage(m_board.HangmanPic, kHangPos, 1);
-    m_board.Hints1.Enabled = false;
     LockNewWord();
     m_state.LetterPoints = kLevels[CheckedLevel(m_board)].LetterPoints;
     m_state.LettersFound = 0;
     BeginWord();
     LoadHighScores();
+}
+
+// A new word at a level, for New Game and New Word: its points, its first stage, no letter found, then
+// the word itself.
+void Game::StartWord(int level)
+{
+    m_state.LetterPoints = kLevels[level].LetterPoints;
+    SetStage(kLevels[level].CounterStart);
+    m_state.LettersFound = 0;
+    BeginWord();
 }
 
 void Game::BeginWord()
