@@ -114,7 +114,7 @@ void Game::LayOutDashes()
     m_board.Dashes.Caption = QStringLiteral("_ ").repeated(length).chopped(1);
     m_board.Dashes.Left = layout.Dashes;
     for (int n = 0; n < kLetterSlotCount; ++n)
-        m_board.Letter[n].Left = layout.Letter[n];
+        m_board.Letter[n].Left = n < length ? layout.Letter[n] : kParkedLeft;
 }
 
 } // namespace zub
