@@ -23,7 +23,9 @@ class Game;
 // caption, picture and initial visibility, the menu and the timers. The media players are those of the cues
 // (game/cues.h). The window is built from these tables and from nothing else.
 
-// The window system's named colours that the board uses; ParentColor takes the colour of the parent.
+// The board's colours by name; ParentColor takes the colour of the parent. clWindowText and clBtnFace are
+// the text and button-face colours of a plain light desktop theme, fixed so the board looks the same on
+// every desktop.
 enum class NamedColor
 {
     clBlack,
@@ -51,7 +53,7 @@ enum class ControlKind
 
 struct TextStyle
 {
-    BoardTypeface face = BoardTypeface::SansSerif; // "MS Sans Serif", the window's default font
+    BoardTypeface face = BoardTypeface::SansSerif; // the board's default face
     int height = 11;                               // character height in pixels
     bool bold = false;
     NamedColor color = NamedColor::clWindowText;

@@ -80,7 +80,7 @@ TSplashScreen::TSplashScreen(const DataPaths& paths, QWidget* parent) : QWidget(
     connect(m_Image1, &ClickableLabel::clicked, this, &TSplashScreen::Image1Click);
     connect(m_Label2, &ClickableLabel::clicked, this, &TSplashScreen::Label2Click);
 
-    // The timer is enabled in the window's definition, so the intro's length counts from here.
+    // The intro's clock runs from the moment its window is built, so its length counts from here.
     m_Timer1.setInterval(1000);
     connect(&m_Timer1, &QTimer::timeout, this, &TSplashScreen::Timer1Timer);
     m_Timer1.start();
