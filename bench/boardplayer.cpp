@@ -84,7 +84,7 @@ bool BoardPlayer::playWord()
     for (int tile : order) {
         if (wordIsOver())
             break;
-        if (m_board.game().board().Tiles[tile].Button.Enabled && !clickTile(tile))
+        if (m_board.game().flags().Tiles[tile].Button.Enabled && !clickTile(tile))
             return false;
     }
     if (!wordIsOver())
@@ -94,9 +94,9 @@ bool BoardPlayer::playWord()
 
 bool BoardPlayer::wordIsOver() const
 {
-    const ComponentFlags& board = m_board.game().board();
-    return board.WinTimer.Enabled || board.GameOverTimer.Enabled ||
-           std::none_of(board.Tiles.begin(), board.Tiles.end(),
+    const ComponentFlags& flags = m_board.game().flags();
+    return flags.WinTimer.Enabled || flags.GameOverTimer.Enabled ||
+           std::none_of(flags.Tiles.begin(), flags.Tiles.end(),
                         [](const auto& tile) { return tile.Button.Enabled; });
 }
 
@@ -112,13 +112,13 @@ bool BoardPlayer::clickTile(int tile)
 
 bool BoardPlayer::startNextWord()
 {
-    const ComponentFlags& board = m_board.game().board();
-    if (board.WinTimer.Enabled) {
+    const ComponentFlags& flags = m_board.game().flags();
+    if (flags.WinTimer.Enabled) {
         ++m_won;
         m_board.WinTimerTimer();
     } else {
         ++m_lost;
-        if (board.GameOverTimer.Enabled)
+        if (flags.GameOverTimer.Enabled)
             m_board.GameOverTimerTimer();
         // A score good enough for the table is entered, so the table's file is rewritten too.
         if (control(QStringLiteral("EnterNamePanel"))->isVisible()) {
@@ -128,7 +128,7 @@ bool BoardPlayer::startNextWord()
             ++m_namesEntered;
         }
     }
-    if (m_board.game().board().NewWordClick.Enabled) {
+    if (m_board.game().flags().NewWordClick.Enabled) {
         const double seconds = timedClick(control(QStringLiteral("NewWordClick")));
         if (seconds >= 0)
             m_nextWordClicks.push_back(seconds);

@@ -68,7 +68,7 @@ TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, ErrorRepo
 
     placeRestoredBounds();
     setWindowState(Qt::WindowMaximized);
-    m_display->show(m_game->board());
+    m_display->show(m_game->flags());
     // While the intro plays, the board is drawn once off screen, so that its first show finds the glyphs
     // of its fonts and its pictures ready: without this the first drawing after Skip Intro took 40-50 ms.
     WhenIdle(*this, [this] { prepareFirstShow(); });
@@ -163,7 +163,7 @@ template <typename Step> void TMain::guarded(Step&& step)
 void TMain::showBoard()
 {
     try {
-        m_display->show(m_game->board());
+        m_display->show(m_game->flags());
     } catch (const Error& error) {
         m_report(error.message());
     }

@@ -29,6 +29,6 @@ inline constexpr int kHard = 2;
 
 // The index in kLevels of the checked level. The items are read in menu order and a later check mark
 // wins, as the game start reads them; exactly one is checked in play.
-int CheckedLevel(const ComponentFlags& board);
+int CheckedLevel(const ComponentFlags& flags);
 
 } // namespace zub

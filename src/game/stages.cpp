@@ -18,8 +18,8 @@ void Game::SetStage(int wrongGuesses)
     m_state.WrongGuessCount = wrongGuesses;
     m_state.HangPos = wrongGuesses + 1;
     m_state.SwitchPos = wrongGuesses + 1;
-    ShowStage(m_board.SwitchPosPic, kSwitchPos, m_state.SwitchPos);
-    ShowStage(m_board.HangmanPic, kHangPos, m_state.HangPos);
+    ShowStage(m_flags.SwitchPosPic, kSwitchPos, m_state.SwitchPos);
+    ShowStage(m_flags.HangmanPic, kHangPos, m_state.HangPos);
 }
 
 // Only stages 1 .. 11 have a picture; any other stage leaves the picture shown in place.

@@ -53,11 +53,11 @@ void Game::FormActivate(int clientWidth, int clientHeight)
     SetStage(0);
     m_cues.Play(Cue::BackSound);
     // The board centred across and standing 10 pixels above the middle.
-    m_board.BackPanel.Left = clientWidth / 2 - kBoardSize.width() / 2;
-    m_board.BackPanel.Top = clientHeight / 2 - kBoardSize.height() / 2 - 10;
-    m_board.HighScoreImage.ResourceName = QStringLiteral("HANGHIGHSCORE");
+    m_flags.BackPanel.Left = clientWidth / 2 - kBoardSize.width() / 2;
+    m_flags.BackPanel.Top = clientHeight / 2 - kBoardSize.height() / 2 - 10;
+    m_flags.HighScoreImage.ResourceName = QStringLiteral("HANGHIGHSCORE");
     LockNewWord();
-    m_state.LetterPoints = kLevels[CheckedLevel(m_board)].LetterPoints;
+    m_state.LetterPoints = kLevels[CheckedLevel(m_flags)].LetterPoints;
     m_state.LettersFound = 0;
     BeginWord();
     LoadHighScores();
@@ -86,7 +86,7 @@ void Game::DrawNewWord()
     TextLines list;
     QString file;
     for (const WordListChoice& choice : kWordLists) {
-        if ((m_board.*choice.Item).Checked) {
+        if ((m_flags.*choice.Item).Checked) {
             file = m_files.*choice.File;
             list.LoadFromFile(file);
         }
@@ -101,7 +101,7 @@ void Game::DrawNewWord()
     CheckWord(word, WordIndex, file);
     m_state.WordLength = int(word.size());
     for (int k = 0; k < kLetterSlotCount; ++k)
-        m_board.Letter[k].Caption = k < m_state.WordLength ? QString(word[k]) : QStringLiteral(" ");
+        m_flags.Letter[k].Caption = k < m_state.WordLength ? QString(word[k]) : QStringLiteral(" ");
     SyncWordSlots();
 }
 
@@ -111,10 +111,10 @@ void Game::LayOutDashes()
     if (!IsWordLength(length))
         return;
     const DashLayout& layout = kDashLayouts[length - kShortestWord];
-    m_board.Dashes.Caption = QStringLiteral("_ ").repeated(length).chopped(1);
-    m_board.Dashes.Left = layout.Dashes;
+    m_flags.Dashes.Caption = QStringLiteral("_ ").repeated(length).chopped(1);
+    m_flags.Dashes.Left = layout.Dashes;
     for (int n = 0; n < kLetterSlotCount; ++n)
-        m_board.Letter[n].Left = n < length ? layout.Letter[n] : kParkedLeft;
+        m_flags.Letter[n].Left = n < length ? layout.Letter[n] : kParkedLeft;
 }
 
 } // namespace zub

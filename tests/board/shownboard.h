@@ -20,7 +20,7 @@ public:
 
     const BoardTestData& data() const { return m_data; }
     zub::TMain& window() const { return *m_window; }
-    const zub::ComponentFlags& board() const { return m_window->game().board(); }
+    const zub::ComponentFlags& flags() const { return m_window->game().flags(); }
     const QStringList& errors() const { return m_errors; }
 
     // The named control, menu item or timer; a name the board lacks ends the test.

@@ -205,7 +205,7 @@ private Q_SLOTS:
         m_board->click(zub::kTiles[tile].Button.toString());
 
         for (int i = 0; i < zub::kTileCount; ++i) {
-            QCOMPARE(m_board->board().Tiles[i].Button.Enabled, i != tile);
+            QCOMPARE(m_board->flags().Tiles[i].Button.Enabled, i != tile);
             QCOMPARE(m_board->find(zub::kTiles[i].Pic.toString())->isHidden(), i != tile);
         }
         m_board->choose(QStringLiteral("Exit1"));

@@ -254,7 +254,7 @@ private Q_SLOTS:
         QTest::mouseClick(&Intro().Label2(), Qt::LeftButton);
         QVERIFY(Board().isVisible());
         QTRY_COMPARE(Board().game().state().WordLength, 3);
-        QCOMPARE(Board().game().board().Letter[0].Caption, QStringLiteral("C"));
+        QCOMPARE(Board().game().flags().Letter[0].Caption, QStringLiteral("C"));
 
         // A wrong guess, then the board is activated again: the game goes on where it was.
         QTest::mouseClick(Board().findChild<QWidget*>(QStringLiteral("ZButton")), Qt::LeftButton);
@@ -262,7 +262,7 @@ private Q_SLOTS:
         QCoreApplication::sendEvent(&Board(), &activate);
         QCoreApplication::processEvents();
         QCOMPARE(Board().game().state().WrongGuessCount, 1);
-        QVERIFY(!Board().game().board().Tiles[25].Button.Enabled);
+        QVERIFY(!Board().game().flags().Tiles[25].Button.Enabled);
 
         QVERIFY(QFile::remove(data.paths().wordList1000()));
         Board().findChild<QAction*>(QStringLiteral("Exit1"))->trigger(); // New Game reads the word list
