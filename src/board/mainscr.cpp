@@ -12,11 +12,9 @@
 #include "platform/terminate.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QScreen>
-#include <QWindow>
 #include <chrono>
 #include <exception>
 #include <utility>
@@ -32,7 +30,8 @@ constexpr std::chrono::milliseconds kLongestSizeWait(500);
 } // namespace
 
 TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, ErrorReporter report, QWidget* parent)
-    : QMainWindow(parent), m_report(std::move(report))
+    : QMainWindow(parent), m_report(std::move(report)),
+      m_firstSize(*this, kLongestSizeWait, [this] { FormActivate(); })
 {
     RegisterBoardFonts();
     setObjectName(QStringLiteral("Main"));
@@ -56,15 +55,6 @@ TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, ErrorRepo
                           dataPaths.highScoreTemplate()};
     m_game = std::make_unique<Game>(files, m_cues, m_random);
     m_display = std::make_unique<BoardDisplay>(*this, m_controls);
-
-    // A window system that never answers the maximised show with a size of its own (one that does not
-    // maximise, or maximises to an area narrower than the work area) still gets a game after this wait.
-    m_sizeWait.setSingleShot(true);
-    m_sizeWait.setInterval(kLongestSizeWait);
-    connect(&m_sizeWait, &QTimer::timeout, this, [this] {
-        if (!m_playStarted && !isHidden())
-            startPlay();
-    });
 
     placeRestoredBounds();
     setWindowState(Qt::WindowMaximized);
@@ -176,34 +166,6 @@ bool TMain::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-bool TMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == windowHandle() && event->type() == QEvent::Expose && !m_playStarted) {
-        if (!m_sizeWait.isActive() && windowHandle()->isExposed())
-            m_sizeWait.start();
-        requestFormActivate();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TMain::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (QWindow* window = windowHandle(); window && !m_playStarted)
-        window->installEventFilter(this);
-    m_resizedSinceShown = false;
-    requestFormActivate();
-}
-
-void TMain::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    if (isVisible() && !m_playStarted) {
-        m_resizedSinceShown = true;
-        requestFormActivate();
-    }
-}
-
 void TMain::requestFormActivate()
 {
     // Queued, so that the window system's pending size changes arrive first.
@@ -212,42 +174,12 @@ void TMain::requestFormActivate()
 
 void TMain::activateWhenSized()
 {
-    if (!m_playStarted) {
-        // The rules centre the board in the client area of this first activation, so it must be the
-        // area the player gets.
-        if (hasItsFirstSize())
-            startPlay();
-        return;
-    }
-    FormActivate();
-}
-
-void TMain::startPlay()
-{
-    m_sizeWait.stop();
-    m_playStarted = true;
-    if (QWindow* window = windowHandle())
-        window->removeEventFilter(this);
-    FormActivate();
-}
-
-bool TMain::hasItsFirstSize() const
-{
-    // A window manager places, decorates and sizes the window before it maps it, or, for some, soon
-    // after; until the window is on screen its size is the one the game asked for, not the one it got.
-    const QWindow* window = windowHandle();
-    if (isHidden() || !window || !window->isExposed())
-        return false;
-    // Shown maximised, the window has its size once the window system has resized it since the show,
-    // or once its frame fills the screen's work area.
-    if (!(windowState() & Qt::WindowMaximized) || m_resizedSinceShown)
-        return true;
-    const QScreen* shown = screen();
-    if (!shown)
-        return true;
-    const QRect workArea = shown->availableGeometry();
-    const QRect frame = frameGeometry();
-    return frame.contains(workArea.adjusted(8, 8, -8, -8)) && workArea.adjusted(-8, -8, 8, 8).contains(frame);
+    // The rules centre the board in the client area of the first activation, so it must be the area the
+    // player gets: until then, an activation only asks whether the board has it.
+    if (m_firstSize.waiting())
+        m_firstSize.check();
+    else
+        FormActivate();
 }
 
 void TMain::closeEvent(QCloseEvent* event)

@@ -5,12 +5,12 @@
 #include "board/boardcues.h"
 #include "board/boarddisplay.h"
 #include "board/errorreport.h"
+#include "board/firstsizewait.h"
 #include "board/windowdefinition.h"
 #include "platform/seededrandom.h"
 
 #include <QMainWindow>
 #include <QString>
-#include <QTimer>
 #include <memory>
 
 namespace zub {
@@ -54,17 +54,12 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void requestFormActivate();
     void activateWhenSized();
-    bool hasItsFirstSize() const;
-    void startPlay();
     void openMediaPlayers(const DataPaths& dataPaths);
     void placeRestoredBounds();
     void prepareFirstShow();
@@ -79,9 +74,7 @@ private:
     BoardControls m_controls;
     std::unique_ptr<BoardDisplay> m_display;
     ErrorReporter m_report;
-    bool m_playStarted = false;       // the first FormActivate has run
-    bool m_resizedSinceShown = false; // the window system has resized the window since it was shown
-    QTimer m_sizeWait;                // the first show's wait for the window system's size
+    FirstSizeWait m_firstSize; // play starts once the board has the size the window system gives it
 };
 
 } // namespace zub

@@ -19,7 +19,7 @@ ShownBoard::ShownBoard(const QString& word) : m_data(word)
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         throw std::runtime_error("the board window was not exposed");
     // Activation reaches the rules through a queued call; deliver it now rather than waiting for it.
-    QCoreApplication::sendPostedEvents(m_window.get(), QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     if (flags().HighScoreImage.ResourceName.isEmpty())
         throw std::runtime_error("showing the board did not start play");
 }
