@@ -4,11 +4,10 @@
 #include "board/bevelpanel.h"
 #include "board/bitbtn.h"
 #include "board/boardlabel.h"
-#include "board/clickareacontrol.h"
+#include "board/clickablelabel.h"
 #include "board/mainscr.h"
 #include "game/game.h"
 #include "game/tiles.h"
-#include "startup/clickablelabel.h"
 #include "startup/splash.h"
 
 #include <QAction>

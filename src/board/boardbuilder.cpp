@@ -4,7 +4,7 @@
 #include "board/bevelpanel.h"
 #include "board/bitbtn.h"
 #include "board/boardlabel.h"
-#include "board/clickareacontrol.h"
+#include "board/clickablelabel.h"
 #include "board/imagecontrol.h"
 #include "platform/error.h"
 
@@ -41,10 +41,9 @@ QWidget* createControl(const ControlDef& def, QWidget* parent, const QColor& par
         return image;
     }
     case ControlKind::ClickArea: {
-        auto* area = new ClickAreaControl(parent);
+        auto* area = new ClickableLabel(parent);
         const GameHandler handler = def.onClick;
-        QObject::connect(area, &ClickAreaControl::clicked, area,
-                         [events, handler] { events.handle(handler); });
+        QObject::connect(area, &ClickableLabel::clicked, area, [events, handler] { events.handle(handler); });
         return area;
     }
     case ControlKind::Label: {

@@ -19,9 +19,9 @@ namespace zub {
 
 class Game;
 
-// The window definition of the board: every control with its place, size, colours, bevels, font,
-// caption, picture and initial visibility, the menu and the timers. The media players are those of the cues
-// (game/cues.h). The window is built from these tables and from nothing else.
+// The window definition of the board: every control with its place, size, colours, bevels, font, caption
+// or picture and the flag of the rules that it shows, the menu and the timers. The media players are those
+// of the cues (game/cues.h). The window is built, and its state shown, from these tables alone.
 
 // The board's colours by name; ParentColor takes the colour of the parent. clWindowText and clBtnFace are
 // the text and button-face colours of a plain light desktop theme, fixed so the board looks the same on

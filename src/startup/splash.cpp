@@ -4,11 +4,11 @@
 #include "assets/fonts.h"
 #include "assets/gamename.h"
 #include "assets/storedpictures.h"
+#include "board/clickablelabel.h"
 #include "game/cues.h"
 #include "platform/media/mediaplayer.h"
 #include "platform/terminate.h"
 #include "startup/application.h"
-#include "startup/clickablelabel.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

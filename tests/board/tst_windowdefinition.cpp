@@ -8,7 +8,7 @@
 #include "board/bevelpanel.h"
 #include "board/bitbtn.h"
 #include "board/boardlabel.h"
-#include "board/clickareacontrol.h"
+#include "board/clickablelabel.h"
 #include "board/imagecontrol.h"
 #include "board/windowdefinition.h"
 #include "game/tiles.h"
@@ -25,7 +25,7 @@ namespace {
 bool isGraphic(const QWidget* control)
 {
     return qobject_cast<const zub::ImageControl*>(control) || qobject_cast<const zub::BoardLabel*>(control) ||
-           qobject_cast<const zub::ClickAreaControl*>(control);
+           qobject_cast<const zub::ClickableLabel*>(control);
 }
 
 bool isRed(QRgb pixel)
@@ -82,10 +82,10 @@ private Q_SLOTS:
     // the tile's click area to within 3 pixels: where the click is taken, the used tile shows.
     void clickAreasLieApartEachUnderItsTile()
     {
-        const QList<zub::ClickAreaControl*> areas = m_board->window().findChildren<zub::ClickAreaControl*>();
+        const QList<zub::ClickableLabel*> areas = m_board->window().findChildren<zub::ClickableLabel*>();
         QCOMPARE(areas.size(), zub::kTileCount + 1);
-        for (const zub::ClickAreaControl* area : areas) {
-            for (const zub::ClickAreaControl* other : areas) {
+        for (const zub::ClickableLabel* area : areas) {
+            for (const zub::ClickableLabel* other : areas) {
                 QVERIFY2(area == other || !area->geometry().intersects(other->geometry()),
                          qPrintable(area->objectName() + QStringLiteral(" overlaps ") + other->objectName()));
             }

@@ -4,7 +4,7 @@
 // the board, and the message loop ends through Terminate or the close of a main window, and only then.
 
 #include "assets/datapaths.h"
-#include "board/clickareacontrol.h"
+#include "board/clickablelabel.h"
 #include "board/mainscr.h"
 #include "boardtestdata.h"
 #include "game/cues.h"
@@ -13,7 +13,6 @@
 #include "platform/media/mediaplayer.h"
 #include "platform/terminate.h"
 #include "startup/application.h"
-#include "startup/clickablelabel.h"
 #include "startup/splash.h"
 #include "startup/startup.h"
 
