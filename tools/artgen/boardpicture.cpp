@@ -74,11 +74,7 @@ void paintTitle(QPainter& painter)
 
 void paintNail(QPainter& painter, QPointF at)
 {
-    painter.save();
-    painter.setPen(QPen(QColor(30, 20, 10), 0.8));
-    painter.setBrush(QColor(170, 160, 150));
-    painter.drawEllipse(at, 2.6, 2.6);
-    painter.restore();
+    PaintRivet(painter, at, 2.6, QColor(30, 20, 10), QColor(170, 160, 150));
 }
 
 // A wooden board with a shadow behind it and a nail in each corner.

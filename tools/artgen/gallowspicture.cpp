@@ -63,11 +63,7 @@ void paintScene(QPainter& painter)
 
 void paintBolt(QPainter& painter, QPointF at)
 {
-    painter.save();
-    painter.setPen(QPen(QColor(30, 26, 24), 0.8));
-    painter.setBrush(QColor(150, 150, 156));
-    painter.drawEllipse(at, 2.2, 2.2);
-    painter.restore();
+    PaintRivet(painter, at, 2.2, QColor(30, 26, 24), QColor(150, 150, 156));
 }
 
 void paintPlatform(QPainter& painter)

@@ -14,7 +14,6 @@ using namespace gameover;
 using namespace gallows;
 
 const QColor kFigure(226, 220, 204);
-const QColor kCream(255, 244, 214);
 
 constexpr double kBeamBottom = kBeam.bottom();
 constexpr double kTrapLeft = 166;
