@@ -4,10 +4,10 @@
 #include "board/bevelpanel.h"
 #include "board/bitbtn.h"
 #include "board/boardlabel.h"
-#include "board/clickareacontrol.h"
+#include "board/clickablelabel.h"
 #include "board/mainscr.h"
 #include "game/game.h"
-#include "startup/clickablelabel.h"
+#include "game/tiles.h"
 #include "startup/splash.h"
 
 #include <QAction>
@@ -48,9 +48,14 @@ BoardPlayer::BoardPlayer(BenchApplication& application, TSplashScreen& intro, TM
     : m_application(application), m_intro(intro), m_board(board)
 {}
 
+QWidget* BoardPlayer::control(const QString& name) const
+{
+    return m_board.findChild<QWidget*>(name);
+}
+
 double BoardPlayer::skipIntro()
 {
-    QWidget* dashes = m_board.controls().Dashes;
+    QWidget* dashes = control(QStringLiteral("Dashes"));
     m_application.setPaintFilter([this, dashes](QWidget* painted) {
         return painted == dashes && m_board.game().state().WordLength > 0;
     });
@@ -78,7 +83,7 @@ bool BoardPlayer::playWord()
     for (int tile : order) {
         if (wordIsOver())
             break;
-        if (m_board.game().board().Tiles[tile].Button.Enabled && !clickTile(tile))
+        if (m_board.game().flags().Tiles[tile].Button.Enabled && !clickTile(tile))
             return false;
     }
     if (!wordIsOver())
@@ -88,15 +93,15 @@ bool BoardPlayer::playWord()
 
 bool BoardPlayer::wordIsOver() const
 {
-    const ComponentFlags& board = m_board.game().board();
-    return board.WinTimer.Enabled || board.GameOverTimer.Enabled ||
-           std::none_of(board.Tiles.begin(), board.Tiles.end(),
+    const ComponentFlags& flags = m_board.game().flags();
+    return flags.WinTimer.Enabled || flags.GameOverTimer.Enabled ||
+           std::none_of(flags.Tiles.begin(), flags.Tiles.end(),
                         [](const auto& tile) { return tile.Button.Enabled; });
 }
 
 bool BoardPlayer::clickTile(int tile)
 {
-    const double seconds = timedClick(m_board.controls().tileButtons[tile]);
+    const double seconds = timedClick(control(kTiles[tile].Button.toString()));
     if (seconds < 0)
         return ++m_unpainted < 10;
     m_tileClicks.push_back(seconds);
@@ -106,23 +111,24 @@ bool BoardPlayer::clickTile(int tile)
 
 bool BoardPlayer::startNextWord()
 {
-    const ComponentFlags& board = m_board.game().board();
-    if (board.WinTimer.Enabled) {
+    const ComponentFlags& flags = m_board.game().flags();
+    if (flags.WinTimer.Enabled) {
         ++m_won;
         m_board.WinTimerTimer();
     } else {
         ++m_lost;
-        if (board.GameOverTimer.Enabled)
+        if (flags.GameOverTimer.Enabled)
             m_board.GameOverTimerTimer();
         // A score good enough for the table is entered, so the table's file is rewritten too.
-        if (m_board.controls().EnterNamePanel->isVisible()) {
-            m_board.controls().NameText->setText(QStringLiteral("Player %1").arg(m_lost));
-            QTest::mouseClick(m_board.controls().NameOkButton, Qt::LeftButton);
+        if (control(QStringLiteral("EnterNamePanel"))->isVisible()) {
+            m_board.findChild<QLineEdit*>(QStringLiteral("NameText"))
+                ->setText(QStringLiteral("Player %1").arg(m_lost));
+            QTest::mouseClick(control(QStringLiteral("NameOkButton")), Qt::LeftButton);
             ++m_namesEntered;
         }
     }
-    if (m_board.game().board().NewWordClick.Enabled) {
-        const double seconds = timedClick(m_board.controls().NewWordClick);
+    if (m_board.game().flags().NewWordClick.Enabled) {
+        const double seconds = timedClick(control(QStringLiteral("NewWordClick")));
         if (seconds >= 0)
             m_nextWordClicks.push_back(seconds);
     } else if (auto* newGame = m_board.findChild<QAction*>(QStringLiteral("Exit1"))) {

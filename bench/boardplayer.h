@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <random>
 #include <vector>
@@ -49,6 +50,8 @@ private:
     // Clicks control and waits for the board's next paint; the seconds from press to painted, or a
     // negative value when no paint followed.
     double timedClick(QWidget* control);
+    // The board's control of that name.
+    QWidget* control(const QString& name) const;
 
     BenchApplication& m_application;
     TSplashScreen& m_intro;

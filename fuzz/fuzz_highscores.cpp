@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int score = game.state().ScorePoints;
     Check(score == 100 * found, QStringLiteral("the score is %1 after %2 letters").arg(score).arg(found));
     game.GameOverTimerTimer();
-    if (!game.board().EnterNamePanel.Visible)
+    if (!game.flags().EnterNamePanel.Visible)
         return 0;
 
     game.setNameText(QString::fromLatin1(kName));

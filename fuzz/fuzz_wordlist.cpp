@@ -41,15 +41,15 @@ void CheckWordOnBoard(const Game& game)
     const int length = game.state().WordLength;
     Check(length >= 3 && length <= 13, QStringLiteral("a word of %1 letters").arg(length));
     for (int n = 0; n < kLetterSlotCount; ++n) {
-        const QString& caption = game.board().Letter[n].Caption;
+        const QString& caption = game.flags().Letter[n].Caption;
         const bool capital = caption.size() == 1 && caption[0] >= u'A' && caption[0] <= u'Z';
         if (n < length)
             Check(capital || caption == u" I", QStringLiteral("slot %1 holds \"%2\"").arg(n).arg(caption));
         else
             Check(caption == u" ", QStringLiteral("slot %1 past the word holds \"%2\"").arg(n).arg(caption));
-        Check(!game.board().Letter[n].Visible, QStringLiteral("slot %1 shown before a guess").arg(n));
+        Check(!game.flags().Letter[n].Visible, QStringLiteral("slot %1 shown before a guess").arg(n));
     }
-    Check(game.board().Dashes.Caption.size() == 2 * length - 1, QStringLiteral("dashes do not fit the word"));
+    Check(game.flags().Dashes.Caption.size() == 2 * length - 1, QStringLiteral("dashes do not fit the word"));
 }
 
 // Guessing A to Z in turn ends the word: found whole, or lost at the eleventh wrong letter.
@@ -64,7 +64,7 @@ void PlayWord(Game& game)
     const GameState& state = game.state();
     Check(state.LettersFound == state.WordLength || state.WrongGuessCount == 11,
           QStringLiteral("the word neither won nor lost after every letter"));
-    for (const Tile& tile : game.board().Tiles)
+    for (const Tile& tile : game.flags().Tiles)
         Check(!tile.Button.Enabled, QStringLiteral("a tile still open after the word ended"));
 }
 

@@ -24,11 +24,6 @@ public:
     void setColor(const QColor& color);
     void setBevels(Bevel outer, Bevel inner, int width);
 
-    const QColor& color() const { return m_color; }
-    Bevel bevelOuter() const { return m_outer; }
-    Bevel bevelInner() const { return m_inner; }
-    int bevelWidth() const { return m_bevelWidth; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

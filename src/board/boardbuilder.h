@@ -1,9 +1,6 @@
 #pragma once
 
 #include "board/boardcontrols.h"
-#include "board/windowdefinition.h"
-
-#include <functional>
 
 class QMainWindow;
 
@@ -11,9 +8,10 @@ namespace zub {
 
 // Builds the board from its window definition: every control in the window's client area, the menu in
 // its menu bar and the timers, each named after its component. Every click, menu choice and timer tick
-// that has a rules handler is reported through `onEvent` with that handler.
+// is reported through `events`. The controls show nothing of the rules' flags until the first
+// BoardDisplay::show: timers stand still and every control is shown.
 //
-// Throws zub::Error when a stored picture cannot be loaded or the definition names a control it lacks.
-BoardControls BuildBoard(QMainWindow& window, const std::function<void(GameHandler)>& onEvent);
+// Throws zub::Error when a stored picture cannot be loaded or the definition names a parent it lacks.
+BoardControls BuildBoard(QMainWindow& window, const BoardEvents& events);
 
 } // namespace zub

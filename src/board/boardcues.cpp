@@ -6,34 +6,6 @@
 
 namespace zub {
 
-namespace {
-
-struct CueName
-{
-    Cue cue;
-    const char* player;
-};
-
-constexpr std::array kCueNames{
-    CueName{Cue::GameOverMovie, "GameOverMovie"},
-    CueName{Cue::WinSound, "WinSound"},
-    CueName{Cue::LoseLetter, "LoseLetter"},
-    CueName{Cue::BackSound, "BackSound"},
-    CueName{Cue::NewWord, "NewWord"},
-    CueName{Cue::MediaWin, "MediaWin"},
-};
-
-} // namespace
-
-std::optional<Cue> BoardCues::CueOfPlayer(const QString& playerName)
-{
-    for (const CueName& entry : kCueNames) {
-        if (playerName == QLatin1StringView(entry.player))
-            return entry.cue;
-    }
-    return std::nullopt;
-}
-
 void BoardCues::bind(Cue cue, MediaPlayer& player)
 {
     m_players[static_cast<std::size_t>(cue)] = &player;

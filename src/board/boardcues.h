@@ -2,9 +2,7 @@
 
 #include "game/cues.h"
 
-#include <QString>
 #include <array>
-#include <optional>
 
 namespace zub {
 
@@ -14,9 +12,6 @@ class MediaPlayer;
 class BoardCues : public CuePlayer
 {
 public:
-    // The cue a media player of the board plays, by the player's name; none for a player no cue uses.
-    static std::optional<Cue> CueOfPlayer(const QString& playerName);
-
     void bind(Cue cue, MediaPlayer& player);
 
     void Play(Cue cue) override;
@@ -25,8 +20,7 @@ public:
 private:
     MediaPlayer& player(Cue cue) const;
 
-    static constexpr int kCueCount = 6;
-    std::array<MediaPlayer*, kCueCount> m_players{};
+    std::array<MediaPlayer*, kCues.size()> m_players{};
 };
 
 } // namespace zub

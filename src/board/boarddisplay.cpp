@@ -1,9 +1,7 @@
 #include "board/boarddisplay.h"
 
 #include "assets/bitmapresources.h"
-#include "board/bevelpanel.h"
 #include "board/boardlabel.h"
-#include "board/clickareacontrol.h"
 #include "board/imagecontrol.h"
 #include "platform/error.h"
 
@@ -16,125 +14,120 @@ namespace zub {
 
 namespace {
 
-void setShown(QWidget* control, bool visible)
+// What one control, menu item or timer shows of its flag; the control is of the kind its flag's type
+// belongs to (a label for a Label, a timer for TimerFlags). A bitmap resource that fails leaves `error`.
+struct FlagShower
 {
-    if (control->isHidden() == visible)
-        control->setVisible(visible);
-}
+    QObject* control;
+    QString& shownResource; // the resource name the image shows, even one that failed to load
+    QString& error;
 
-void setEnabled(QWidget* control, bool enabled)
-{
-    if (control->isEnabled() != enabled)
-        control->setEnabled(enabled);
-}
+    QWidget* widget() const { return static_cast<QWidget*>(control); }
 
-void setLeft(QWidget* control, int left)
-{
-    if (control->x() != left)
-        control->move(left, control->y());
-}
+    void setShown(bool visible) const
+    {
+        if (widget()->isHidden() == visible)
+            widget()->setVisible(visible);
+    }
 
-void showMenuItem(QAction* action, const MenuItem& item)
-{
-    if (action->isEnabled() != item.Enabled)
-        action->setEnabled(item.Enabled);
-    if (action->isChecked() != item.Checked)
-        action->setChecked(item.Checked);
-}
+    void operator()(const Label& flag) const
+    {
+        static_cast<BoardLabel*>(control)->setCaption(flag.Caption);
+        if (widget()->x() != flag.Left)
+            widget()->move(flag.Left, widget()->y());
+        setShown(flag.Visible);
+    }
 
-void showTimer(QTimer* timer, const TimerFlags& flags)
-{
-    if (timer->interval() != flags.Interval)
-        timer->setInterval(flags.Interval);
-    if (flags.Enabled && !timer->isActive())
-        timer->start();
-    else if (!flags.Enabled && timer->isActive())
-        timer->stop();
-}
+    void operator()(const ClickArea& flag) const
+    {
+        if (widget()->isEnabled() != flag.Enabled)
+            widget()->setEnabled(flag.Enabled);
+    }
+
+    void operator()(const Picture& flag) const { setShown(flag.Visible); }
+    void operator()(const Panel& flag) const { setShown(flag.Visible); }
+
+    void operator()(const Place& flag) const
+    {
+        if (widget()->pos() != QPoint(flag.Left, flag.Top))
+            widget()->move(flag.Left, flag.Top);
+    }
+
+    // A high-score label's caption or the name field's text.
+    void operator()(const QString& text) const
+    {
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            if (edit->text() != text)
+                edit->setText(text);
+            return;
+        }
+        static_cast<BoardLabel*>(control)->setCaption(text);
+    }
+
+    void operator()(const ResourceImage& flag) const
+    {
+        if (flag.ResourceName == shownResource)
+            return;
+        // The name counts as shown even when it fails, so one broken resource is reported once, not after
+        // every click; the image keeps its previous picture.
+        shownResource = flag.ResourceName;
+        auto* image = static_cast<ImageControl*>(control);
+        if (flag.ResourceName.isEmpty()) {
+            image->setPicture({});
+            return;
+        }
+        try {
+            image->setPicture(LoadFromResourceName(flag.ResourceName));
+        } catch (const Error& e) {
+            if (error.isEmpty())
+                error = e.message();
+        }
+    }
+
+    void operator()(const MenuItem& flag) const
+    {
+        auto* action = static_cast<QAction*>(control);
+        if (action->isEnabled() != flag.Enabled)
+            action->setEnabled(flag.Enabled);
+        if (action->isChecked() != flag.Checked)
+            action->setChecked(flag.Checked);
+    }
+
+    void operator()(const TimerFlags& flag) const
+    {
+        auto* timer = static_cast<QTimer*>(control);
+        if (timer->interval() != flag.Interval)
+            timer->setInterval(flag.Interval);
+        if (flag.Enabled && !timer->isActive())
+            timer->start();
+        else if (!flag.Enabled && timer->isActive())
+            timer->stop();
+    }
+};
 
 } // namespace
 
 BoardDisplay::BoardDisplay(QWidget& window, const BoardControls& controls)
-    : m_window(window), m_controls(controls)
+    : m_window(window), m_controls(controls), m_shownResource(controls.shown.size())
 {}
 
-void BoardDisplay::show(const ComponentFlags& board)
+void BoardDisplay::show(const ComponentFlags& flags)
 {
-    const BoardControls& c = m_controls;
-    if (m_window.windowTitle() != board.Caption)
-        m_window.setWindowTitle(board.Caption);
-
-    if (c.BackPanel->pos() != QPoint(board.BackPanel.Left, board.BackPanel.Top))
-        c.BackPanel->move(board.BackPanel.Left, board.BackPanel.Top);
-
-    for (int i = 0; i < kTileCount; ++i) {
-        setEnabled(c.tileButtons[i], board.Tiles[i].Button.Enabled);
-        setShown(c.tilePictures[i], board.Tiles[i].Pic.Visible);
-    }
-    setEnabled(c.NewWordClick, board.NewWordClick.Enabled);
-    setShown(c.NewWordPic, board.NewWordPic.Visible);
-
-    showLabel(c.ScorePointsLabel, board.ScorePointsLabel);
-    showLabel(c.HighestScoreLabel, board.HighestScoreLabel);
-    showLabel(c.Dashes, board.Dashes);
-    for (int n = 0; n < kLetterSlotCount; ++n)
-        showLabel(c.Letter[n], board.Letter[n]);
-    for (int n = 0; n < 2 * kRankCount; ++n)
-        c.HSLabel[n]->setCaption(board.HSLabel[n]);
-
-    setShown(c.MovieScreen, board.MovieScreen.Visible);
-    setShown(c.EnterNamePanel, board.EnterNamePanel.Visible);
-    setShown(c.WellDonePanel, board.WellDonePanel.Visible);
-    setShown(c.GameOverPanel, board.GameOverPanel.Visible);
-    setShown(c.AboutPanel, board.AboutPanel.Visible);
-
-    if (c.NameText->text() != board.NameText)
-        c.NameText->setText(board.NameText);
-
-    showMenuItem(c.Hints1, board.Hints1);
-    showMenuItem(c.N10001, board.N10001);
-    showMenuItem(c.N20001, board.N20001);
-    showMenuItem(c.EnableHints1, board.EnableHints1);
-    showMenuItem(c.EnablePictures1, board.EnablePictures1);
-    showMenuItem(c.EnableBoth1, board.EnableBoth1);
-
-    showTimer(c.GameOverTimer, board.GameOverTimer);
-    showTimer(c.WinTimer, board.WinTimer);
-    showTimer(c.Timer1, board.Timer1);
+    if (m_window.windowTitle() != flags.Caption)
+        m_window.setWindowTitle(flags.Caption);
 
     QString error;
-    showResource(c.SwitchPosPic, m_switchResource, board.SwitchPosPic.ResourceName, error);
-    showResource(c.HangmanPic, m_hangmanResource, board.HangmanPic.ResourceName, error);
-    showResource(c.HighScoreImage, m_highScoreResource, board.HighScoreImage.ResourceName, error);
+    for (std::size_t i = 0; i < m_controls.shown.size(); ++i) {
+        const FlagShower shower{m_controls.shown[i].control, m_shownResource[i], error};
+        std::visit(
+            [&](const auto& flagOf) {
+                if constexpr (!std::is_same_v<std::decay_t<decltype(flagOf)>, std::monostate>)
+                    shower(flagOf(flags));
+            },
+            m_controls.shown[i].flag);
+    }
     if (!error.isEmpty())
         throw Error(error);
-}
-
-void BoardDisplay::showLabel(BoardLabel* label, const ::zub::Label& flags)
-{
-    label->setCaption(flags.Caption);
-    setLeft(label, flags.Left);
-    setShown(label, flags.Visible);
-}
-
-void BoardDisplay::showResource(ImageControl* image, QString& shownName, const QString& wantedName,
-                                QString& error)
-{
-    if (wantedName == shownName)
-        return;
-    // The name counts as shown even when it fails, so one broken resource is reported once, not after
-    // every click; the image keeps its previous picture.
-    shownName = wantedName;
-    if (wantedName.isEmpty()) {
-        image->setPicture({});
-        return;
-    }
-    try {
-        image->setPicture(LoadFromResourceName(wantedName));
-    } catch (const Error& e) {
-        if (error.isEmpty())
-            error = e.message();
-    }
 }
 
 } // namespace zub

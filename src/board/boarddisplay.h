@@ -4,12 +4,11 @@
 #include "game/componentflags.h"
 
 #include <QString>
+#include <vector>
 
 class QWidget;
 
 namespace zub {
-
-class ImageControl;
 
 // Shows the rules' component flags on the board's controls. Only what differs from the controls'
 // present state is touched, so showing the board after a click repaints just the controls that click
@@ -19,19 +18,14 @@ class BoardDisplay
 public:
     BoardDisplay(QWidget& window, const BoardControls& controls);
 
-    // Copies `board` into the controls. A bitmap resource that cannot be loaded leaves its image as it
+    // Copies `flags` into the controls. A bitmap resource that cannot be loaded leaves its image as it
     // was; the first such error is thrown as zub::Error after everything else has been shown.
-    void show(const ComponentFlags& board);
+    void show(const ComponentFlags& flags);
 
 private:
-    void showLabel(BoardLabel* label, const ::zub::Label& flags);
-    void showResource(ImageControl* image, QString& shownName, const QString& wantedName, QString& error);
-
     QWidget& m_window;
     const BoardControls& m_controls;
-    QString m_hangmanResource;
-    QString m_switchResource;
-    QString m_highScoreResource;
+    std::vector<QString> m_shownResource; // for each shown control, the bitmap resource it shows
 };
 
 } // namespace zub

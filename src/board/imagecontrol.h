@@ -27,7 +27,6 @@ public:
     void setPicture(const QImage& picture);
 
     const QImage& picture() const { return m_picture; }
-    PictureFit fit() const { return m_fit; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

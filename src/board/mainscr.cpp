@@ -9,15 +9,12 @@
 #include "platform/error.h"
 #include "platform/idlework.h"
 #include "platform/media/mediaplayer.h"
+#include "platform/terminate.h"
 
-#include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
-#include <QWindow>
 #include <chrono>
 #include <exception>
 #include <utility>
@@ -32,8 +29,9 @@ constexpr std::chrono::milliseconds kLongestSizeWait(500);
 
 } // namespace
 
-TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, QWidget* parent)
-    : QMainWindow(parent), m_report(MessageBoxReporter(this))
+TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, ErrorReporter report, QWidget* parent)
+    : QMainWindow(parent), m_report(std::move(report)),
+      m_firstSize(*this, kLongestSizeWait, [this] { FormActivate(); })
 {
     RegisterBoardFonts();
     setObjectName(QStringLiteral("Main"));
@@ -41,7 +39,10 @@ TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, QWidget* 
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(MainIcon());
 
-    m_controls = BuildBoard(*this, [this](GameHandler handler) { handle(handler); });
+    m_controls = BuildBoard(
+        *this, {.handle = [this](GameHandler handler) { handle(handler); },
+                .exit = [this] { Exit2Click(); },
+                .nameTyped = [this](const QString& text) { guarded([&] { m_game->setNameText(text); }); }});
     QPalette black = m_controls.clientArea->palette();
     black.setColor(QPalette::Window, ColorValue(NamedColor::clBlack));
     m_controls.clientArea->setPalette(black);
@@ -55,22 +56,9 @@ TMain::TMain(const DataPaths& dataPaths, const QString& highScoreFile, QWidget* 
     m_game = std::make_unique<Game>(files, m_cues, m_random);
     m_display = std::make_unique<BoardDisplay>(*this, m_controls);
 
-    connect(m_controls.NameText, &QLineEdit::textEdited, this,
-            [this](const QString& text) { guarded([&] { m_game->setNameText(text); }); });
-    connect(m_controls.Exit2, &QAction::triggered, this, &TMain::Exit2Click);
-
-    // A window system that never answers the maximised show with a size of its own (one that does not
-    // maximise, or maximises to an area narrower than the work area) still gets a game after this wait.
-    m_sizeWait.setSingleShot(true);
-    m_sizeWait.setInterval(kLongestSizeWait);
-    connect(&m_sizeWait, &QTimer::timeout, this, [this] {
-        if (!m_playStarted && !isHidden())
-            startPlay();
-    });
-
     placeRestoredBounds();
     setWindowState(Qt::WindowMaximized);
-    m_display->show(m_game->board());
+    m_display->show(m_game->flags());
     // While the intro plays, the board is drawn once off screen, so that its first show finds the glyphs
     // of its fonts and its pictures ready: without this the first drawing after Skip Intro took 40-50 ms.
     WhenIdle(*this, [this] { prepareFirstShow(); });
@@ -86,23 +74,16 @@ void TMain::prepareFirstShow()
 
 TMain::~TMain() = default;
 
-void TMain::setErrorReporter(ErrorReporter reporter)
-{
-    m_report = std::move(reporter);
-}
-
 void TMain::openMediaPlayers(const DataPaths& dataPaths)
 {
-    for (const MediaPlayerDef& def : MainMediaPlayers()) {
+    for (const CueMedia& media : kCues) {
         auto* player = new MediaPlayer(this);
-        player->setObjectName(def.name);
-        if (!def.display.isEmpty())
-            player->setDisplay(findChild<QWidget*>(def.display));
-        if (!def.fileName.isEmpty())
-            player->Open(dataPaths.media(def.fileName));
+        player->setObjectName(media.player);
+        if (QWidget* screen = m_controls.movieScreens[static_cast<std::size_t>(media.cue)])
+            player->setDisplay(screen);
+        player->Open(dataPaths.media(media.file));
         connect(player, &MediaPlayer::failed, this, [this](const QString& message) { m_report(message); });
-        if (const std::optional<Cue> cue = BoardCues::CueOfPlayer(def.name))
-            m_cues.bind(*cue, *player);
+        m_cues.bind(media.cue, *player);
     }
 }
 
@@ -128,13 +109,6 @@ void TMain::Exit2Click()
 void TMain::FormClose()
 {
     Terminate();
-}
-
-void TMain::Terminate()
-{
-    // Ends the message loop at once, as the application's Terminate does; quitting instead would ask
-    // every window to close first, which runs FormClose again.
-    QCoreApplication::exit(0);
 }
 
 void TMain::GameOverTimerTimer()
@@ -179,7 +153,7 @@ template <typename Step> void TMain::guarded(Step&& step)
 void TMain::showBoard()
 {
     try {
-        m_display->show(m_game->board());
+        m_display->show(m_game->flags());
     } catch (const Error& error) {
         m_report(error.message());
     }
@@ -192,34 +166,6 @@ bool TMain::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-bool TMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == windowHandle() && event->type() == QEvent::Expose && !m_playStarted) {
-        if (!m_sizeWait.isActive() && windowHandle()->isExposed())
-            m_sizeWait.start();
-        requestFormActivate();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TMain::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (QWindow* window = windowHandle(); window && !m_playStarted)
-        window->installEventFilter(this);
-    m_resizedSinceShown = false;
-    requestFormActivate();
-}
-
-void TMain::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    if (isVisible() && !m_playStarted) {
-        m_resizedSinceShown = true;
-        requestFormActivate();
-    }
-}
-
 void TMain::requestFormActivate()
 {
     // Queued, so that the window system's pending size changes arrive first.
@@ -228,42 +174,12 @@ void TMain::requestFormActivate()
 
 void TMain::activateWhenSized()
 {
-    if (!m_playStarted) {
-        // The rules centre the board in the client area of this first activation, so it must be the
-        // area the player gets.
-        if (hasItsFirstSize())
-            startPlay();
-        return;
-    }
-    FormActivate();
-}
-
-void TMain::startPlay()
-{
-    m_sizeWait.stop();
-    m_playStarted = true;
-    if (QWindow* window = windowHandle())
-        window->removeEventFilter(this);
-    FormActivate();
-}
-
-bool TMain::hasItsFirstSize() const
-{
-    // A window manager places, decorates and sizes the window before it maps it, or, for some, soon
-    // after; until the window is on screen its size is the one the game asked for, not the one it got.
-    const QWindow* window = windowHandle();
-    if (isHidden() || !window || !window->isExposed())
-        return false;
-    // Shown maximised, the window has its size once the window system has resized it since the show,
-    // or once its frame fills the screen's work area.
-    if (!(windowState() & Qt::WindowMaximized) || m_resizedSinceShown)
-        return true;
-    const QScreen* shown = screen();
-    if (!shown)
-        return true;
-    const QRect workArea = shown->availableGeometry();
-    const QRect frame = frameGeometry();
-    return frame.contains(workArea.adjusted(8, 8, -8, -8)) && workArea.adjusted(-8, -8, 8, 8).contains(frame);
+    // The rules centre the board in the client area of the first activation, so it must be the area the
+    // player gets: until then, an activation only asks whether the board has it.
+    if (m_firstSize.waiting())
+        m_firstSize.check();
+    else
+        FormActivate();
 }
 
 void TMain::closeEvent(QCloseEvent* event)
@@ -285,12 +201,11 @@ void TMain::keyPressEvent(QKeyEvent* event)
 void TMain::confirmTopmostPanel()
 {
     // The OK buttons in reverse creation order: a panel created later lies above an earlier one.
-    const std::vector<ControlDef>& controls = MainControls();
-    for (auto def = controls.rbegin(); def != controls.rend(); ++def) {
-        if (def->kind != ControlKind::BitBtn)
+    for (std::size_t row = MainControls().size(); row-- > 0;) {
+        if (MainControls()[row].kind != ControlKind::BitBtn)
             continue;
-        auto* okButton = findChild<BitBtn*>(def->name);
-        if (okButton && !okButton->parentWidget()->isHidden()) {
+        auto* okButton = static_cast<BitBtn*>(m_controls.controls[row]);
+        if (!okButton->parentWidget()->isHidden()) {
             okButton->click();
             return;
         }

@@ -5,12 +5,12 @@
 #include "board/boardcues.h"
 #include "board/boarddisplay.h"
 #include "board/errorreport.h"
+#include "board/firstsizewait.h"
 #include "board/windowdefinition.h"
 #include "platform/seededrandom.h"
 
 #include <QMainWindow>
 #include <QString>
-#include <QTimer>
 #include <memory>
 
 namespace zub {
@@ -23,7 +23,7 @@ class Game;
 // It is built complete from its window definition; building it opens the media players (a missing media
 // file makes the constructor throw zub::Error naming the file) and starts Timer1. Every click, menu
 // choice and timer tick goes to the rules' handler of the same name; the window then shows the rules'
-// board. An error that ends a handler is reported through the error reporter and the game goes on.
+// board. An error that ends a handler is reported through the reporter it is given and the game goes on.
 class TMain : public QMainWindow
 {
     Q_OBJECT
@@ -31,14 +31,12 @@ class TMain : public QMainWindow
 public:
     // dataPaths: where the word lists, the high-score template and the media are read from;
     // highScoreFile: the player's own high-score table.
-    explicit TMain(const DataPaths& dataPaths = DataPaths(DataPaths::installedDataDir()),
-                   const QString& highScoreFile = DataPaths::userHighScores(), QWidget* parent = nullptr);
+    // report: where the errors that end a handler are told to the player.
+    TMain(const DataPaths& dataPaths, const QString& highScoreFile, ErrorReporter report,
+          QWidget* parent = nullptr);
     ~TMain() override;
 
     const Game& game() const { return *m_game; }
-    const BoardControls& controls() const { return m_controls; }
-
-    void setErrorReporter(ErrorReporter reporter);
 
     // Start of play with the client area as it is now. Runs when the board is shown, once it has its
     // final size, and at every activation; the rules act on the first call only.
@@ -56,24 +54,18 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void requestFormActivate();
     void activateWhenSized();
-    bool hasItsFirstSize() const;
-    void startPlay();
     void openMediaPlayers(const DataPaths& dataPaths);
     void placeRestoredBounds();
     void prepareFirstShow();
     void handle(GameHandler handler);
     template <typename Step> void guarded(Step&& step);
     void showBoard();
-    static void Terminate();
     void confirmTopmostPanel();
 
     BoardCues m_cues;
@@ -82,9 +74,7 @@ private:
     BoardControls m_controls;
     std::unique_ptr<BoardDisplay> m_display;
     ErrorReporter m_report;
-    bool m_playStarted = false;       // the first FormActivate has run
-    bool m_resizedSinceShown = false; // the window system has resized the window since it was shown
-    QTimer m_sizeWait;                // the first show's wait for the window system's size
+    FirstSizeWait m_firstSize; // play starts once the board has the size the window system gives it
 };
 
 } // namespace zub

@@ -1,6 +1,6 @@
 #include "board/windowdefinition.h"
 
-#include "assets/medianames.h"
+#include "game/boardgeometry.h"
 #include "game/game.h"
 #include "game/tiles.h"
 
@@ -13,62 +13,67 @@ constexpr TextStyle kLetterFont{BoardTypeface::ArialNarrow, 32, true, NamedColor
 constexpr TextStyle kRankFont{BoardTypeface::Arial, 27, true, NamedColor::clMaroon};
 constexpr TextStyle kHighScoreFont{BoardTypeface::Arial, 27, true, NamedColor::clWindowText};
 
-const QString kClient;                               // the window's client area
-const QString kBack = QStringLiteral("BackPanel");   // carries the whole board
-const QString kRankPanel = QStringLiteral("Panel1"); // the rows of the high-score table
-const QString kWordPanel = QStringLiteral("Panel3"); // the word row
+const QString kClient;                                   // the window's client area
+const QString kBack = QStringLiteral("BackPanel");       // carries the whole board
+const QString kRankPanel = QStringLiteral("Panel1");     // the rows of the high-score table
+const QString kWordPanelName = QStringLiteral("Panel3"); // the word row
 const QString kEnterName = QStringLiteral("EnterNamePanel");
 const QString kGameOver = QStringLiteral("GameOverPanel");
 
-// The flags the rules start from; the controls that show them are created with the same values.
-const ComponentFlags& startFlags()
+// The flag of element `index` of an array of flags.
+template <typename Flag, std::size_t N>
+FlagOf<Flag> element(std::array<Flag, N> ComponentFlags::*array, int index)
 {
-    static const ComponentFlags flags;
-    return flags;
+    return [array, index](const ComponentFlags& flags) -> const Flag& { return (flags.*array)[index]; };
 }
 
 ControlDef panel(const QString& name, const QString& parent, QRect bounds, NamedColor color, Bevel outer,
-                 Bevel inner, int bevelWidth, bool visible)
+                 Bevel inner, int bevelWidth, ShownFlag shows = {})
 {
     return {.kind = ControlKind::Panel,
             .name = name,
             .parent = parent,
             .bounds = bounds,
-            .visible = visible,
+            .shows = std::move(shows),
             .color = color,
             .bevelOuter = outer,
             .bevelInner = inner,
             .bevelWidth = bevelWidth};
 }
 
-ControlDef label(const QString& name, const QString& parent, QPoint pos, const QString& caption,
-                 TextStyle font, NamedColor background = NamedColor::ParentColor)
+// A label at `pos`; one that shows a flag takes its Left from it.
+ControlDef label(const QString& name, const QString& parent, QPoint pos, TextStyle font, ShownFlag shows,
+                 NamedColor background = NamedColor::ParentColor)
 {
     return {.kind = ControlKind::Label,
             .name = name,
             .parent = parent,
             .bounds = QRect(pos, QSize()),
+            .shows = std::move(shows),
             .color = background,
-            .font = font,
-            .caption = caption};
+            .font = font};
 }
 
 ControlDef image(const QString& name, const QString& parent, QRect bounds, const QString& picture,
-                 PictureFit fit, bool visible = true)
+                 PictureFit fit, ShownFlag shows = {})
 {
     return {.kind = ControlKind::Image,
             .name = name,
             .parent = parent,
             .bounds = bounds,
-            .visible = visible,
+            .shows = std::move(shows),
             .picture = picture,
             .fit = fit};
 }
 
-ControlDef clickArea(const QString& name, QRect bounds, GameHandler onClick)
+ControlDef clickArea(const QString& name, QRect bounds, GameHandler onClick, FlagOf<ClickArea> shows)
 {
-    return {
-        .kind = ControlKind::ClickArea, .name = name, .parent = kBack, .bounds = bounds, .onClick = onClick};
+    return {.kind = ControlKind::ClickArea,
+            .name = name,
+            .parent = kBack,
+            .bounds = bounds,
+            .shows = std::move(shows),
+            .onClick = onClick};
 }
 
 ControlDef okButton(const QString& name, const QString& parent, QRect bounds, TextStyle font,
@@ -94,13 +99,16 @@ constexpr std::array<GameHandler, kTileCount> kTileHandlers{
     &Game::ZButtonClick,
 };
 
-// The used-tile pictures of kTiles[first] up to kTiles[last - 1], hidden at creation.
+// The used-tile pictures of kTiles[first] up to kTiles[last - 1].
 std::vector<ControlDef> usedTilePictures(int first, int last)
 {
     std::vector<ControlDef> pictures;
     for (int i = first; i < last; ++i) {
         const QString name = kTiles[i].Pic.toString();
-        pictures.push_back(image(name, kBack, kTiles[i].PicArea(), name, PictureFit::AutoSize, false));
+        pictures.push_back(image(name, kBack, kTiles[i].PicArea(), name, PictureFit::AutoSize,
+                                 FlagOf<Picture>([i](const ComponentFlags& flags) -> const Picture& {
+                                     return flags.Tiles[i].Pic;
+                                 })));
     }
     return pictures;
 }
@@ -109,17 +117,19 @@ std::vector<ControlDef> tileButtons()
 {
     std::vector<ControlDef> buttons;
     for (int i = 0; i < kTileCount; ++i)
-        buttons.push_back(clickArea(kTiles[i].Button.toString(), kTiles[i].ButtonArea, kTileHandlers[i]));
+        buttons.push_back(clickArea(
+            kTiles[i].Button.toString(), kTiles[i].ButtonArea, kTileHandlers[i],
+            [i](const ComponentFlags& flags) -> const ClickArea& { return flags.Tiles[i].Button; }));
     return buttons;
 }
 
-// Letter1 .. Letter13 at their Lefts at creation; each new word moves them.
+// Letter1 .. Letter13; each new word moves them to their Lefts.
 std::vector<ControlDef> letterSlots()
 {
     std::vector<ControlDef> slots;
     for (int n = 1; n <= kLetterSlotCount; ++n)
-        slots.push_back(label(QStringLiteral("Letter%1").arg(n), kWordPanel,
-                              {startFlags().Letter[n - 1].Left, 35}, {}, kLetterFont));
+        slots.push_back(label(QStringLiteral("Letter%1").arg(n), kWordPanelName, {0, kLetterTop}, kLetterFont,
+                              element(&ComponentFlags::Letter, n - 1)));
     return slots;
 }
 
@@ -127,13 +137,15 @@ std::vector<ControlDef> letterSlots()
 std::vector<ControlDef> highScoreRows()
 {
     std::vector<ControlDef> rows;
-    for (int k = 1; k <= kRankCount; ++k)
+    for (int k = 1; k <= kRankCount; ++k) {
         rows.push_back(label(QStringLiteral("Label%1").arg(k), kRankPanel,
-                             {k < 10 ? 24 : 10, 5 + 30 * (k - 1)}, QString::number(k), kRankFont));
+                             {k < 10 ? 24 : 10, 5 + 30 * (k - 1)}, kRankFont, {}));
+        rows.back().caption = QString::number(k);
+    }
     for (int n = 1; n <= 2 * kRankCount; ++n)
         rows.push_back(label(QStringLiteral("HSLabel%1").arg(n), kRankPanel,
-                             {n % 2 == 1 ? 70 : 465, 5 + 30 * ((n - 1) / 2)}, startFlags().HSLabel[n - 1],
-                             kHighScoreFont));
+                             {n % 2 == 1 ? 70 : 465, 5 + 30 * ((n - 1) / 2)}, kHighScoreFont,
+                             element(&ComponentFlags::HSLabel, n - 1)));
     return rows;
 }
 
@@ -149,59 +161,70 @@ std::vector<ControlDef> buildMainControls()
 {
     using enum NamedColor;
     using enum Bevel;
-    const ComponentFlags& start = startFlags();
-    const QPoint backPanel(start.BackPanel.Left, start.BackPanel.Top);
+    using F = ComponentFlags;
     // In creation order, parents before their children.
     return joined({
-        {panel(kBack, kClient, {backPanel, QSize(960, 660)}, clBlack, Raised, None, 4, true),
-         image(QStringLiteral("Backdrop"), kBack, {5, 5, 950, 650}, QStringLiteral("Backdrop"),
+        {panel(kBack, kClient, {QPoint(), kBoardSize}, clBlack, Raised, None, 4,
+               FlagOf<Place>(&F::BackPanel)),
+         image(QStringLiteral("Backdrop"), kBack, kBackdropArea, QStringLiteral("Backdrop"),
                PictureFit::Stretch)},
         usedTilePictures(0, 3),
-        {image(QStringLiteral("NewWordPic"), kBack, {300, 515, 348, 53}, QStringLiteral("NewWordPic"),
-               PictureFit::AutoSize, start.NewWordPic.Visible)},
+        {image(QStringLiteral("NewWordPic"), kBack, kNewWordPicture, QStringLiteral("NewWordPic"),
+               PictureFit::AutoSize, FlagOf<Picture>(&F::NewWordPic))},
         usedTilePictures(3, kTileCount),
-        {clickArea(QStringLiteral("NewWordClick"), {305, 520, 336, 41}, &Game::NewWordClickClick)},
+        {clickArea(QStringLiteral("NewWordClick"), kNewWordClick, &Game::NewWordClickClick,
+                   &F::NewWordClick)},
         tileButtons(),
-        {image(QStringLiteral("SwitchPosPic"), kBack, {715, 100, 215, 140}, {}, PictureFit::TopLeft),
-         image(QStringLiteral("HangmanPic"), kBack, {33, 75, 270, 250}, {}, PictureFit::TopLeft),
-         panel(QStringLiteral("ScorePanel"), kBack, {140, 29, 126, 44}, clWhite, None, None, 1, true),
-         label(QStringLiteral("ScorePointsLabel"), QStringLiteral("ScorePanel"),
-               {start.ScorePointsLabel.Left, 3}, start.ScorePointsLabel.Caption, kScoreFont, clWhite),
-         panel(QStringLiteral("MovieScreen"), kBack, {33, 75, 270, 250}, clWhite, None, None, 1,
-               start.MovieScreen.Visible),
-         panel(kWordPanel, kBack, {40, 336, 436, 106}, clWhite, None, None, 1, true),
-         label(QStringLiteral("Dashes"), kWordPanel, {start.Dashes.Left, 50}, start.Dashes.Caption,
-               kScoreFont)},
+        {image(QStringLiteral("SwitchPosPic"), kBack, kSwitchPicture, {}, PictureFit::TopLeft,
+               FlagOf<ResourceImage>(&F::SwitchPosPic)),
+         image(QStringLiteral("HangmanPic"), kBack, kGallowsPicture, {}, PictureFit::TopLeft,
+               FlagOf<ResourceImage>(&F::HangmanPic)),
+         panel(QStringLiteral("ScorePanel"), kBack, kScorePanel, clWhite, None, None, 1),
+         label(QStringLiteral("ScorePointsLabel"), QStringLiteral("ScorePanel"), {0, 3}, kScoreFont,
+               FlagOf<Label>(&F::ScorePointsLabel), clWhite),
+         {.kind = ControlKind::Panel,
+          .name = QStringLiteral("MovieScreen"),
+          .parent = kBack,
+          .bounds = kGallowsPicture,
+          .shows = FlagOf<Panel>(&F::MovieScreen),
+          .color = clWhite,
+          .movieOf = Cue::GameOverMovie},
+         panel(kWordPanelName, kBack, kWordPanel, clWhite, None, None, 1),
+         label(QStringLiteral("Dashes"), kWordPanelName, {0, kDashesTop}, kScoreFont,
+               FlagOf<Label>(&F::Dashes))},
         letterSlots(),
         {panel(kEnterName, kBack, {340, 93, 346, 204}, clBtnFace, Raised, Raised, 3,
-               start.EnterNamePanel.Visible),
-         image(QStringLiteral("Image1"), kEnterName, {5, 10, 331, 181}, QStringLiteral("Image1"),
+               FlagOf<Panel>(&F::EnterNamePanel)),
+         image(QStringLiteral("Image1"), kEnterName, kNameEntryPicture, QStringLiteral("Image1"),
                PictureFit::Stretch),
-         okButton(QStringLiteral("NameOkButton"), kEnterName, {127, 146, 99, 45},
+         okButton(QStringLiteral("NameOkButton"), kEnterName, kNameOkButton,
                   {BoardTypeface::SansSerif, 19, false, clWindowText}, &Game::NameOkButtonClick),
          {.kind = ControlKind::Edit,
           .name = QStringLiteral("NameText"),
           .parent = kEnterName,
-          .bounds = {32, 65, 269, 37},
+          .bounds = kNameField,
+          .shows = FlagOf<QString>(&F::NameText),
           .font = {BoardTypeface::SansSerif, 24, true, clWindowText}},
          panel(QStringLiteral("WellDonePanel"), kBack, {348, 134, 328, 128}, clBtnFace, Raised, None, 1,
-               start.WellDonePanel.Visible),
-         image(QStringLiteral("Image2"), QStringLiteral("WellDonePanel"), {5, 5, 316, 116},
+               FlagOf<Panel>(&F::WellDonePanel)),
+         image(QStringLiteral("Image2"), QStringLiteral("WellDonePanel"), kWellDonePicture,
                QStringLiteral("Image2"), PictureFit::Stretch),
-         panel(QStringLiteral("HighScorePanel"), kBack, {705, 56, 166, 36}, clWhite, None, None, 1, true),
-         label(QStringLiteral("HighestScoreLabel"), QStringLiteral("HighScorePanel"),
-               {start.HighestScoreLabel.Left, 0}, start.HighestScoreLabel.Caption, kScoreFont),
-         panel(kGameOver, kBack, {5, 5, 951, 500}, clWhite, Lowered, None, 1, start.GameOverPanel.Visible),
-         image(QStringLiteral("HighScoreImage"), kGameOver, {225, 5, 500, 75}, {}, PictureFit::TopLeft),
+         panel(QStringLiteral("HighScorePanel"), kBack, kBestScorePanel, clWhite, None, None, 1),
+         label(QStringLiteral("HighestScoreLabel"), QStringLiteral("HighScorePanel"), {0, 0}, kScoreFont,
+               FlagOf<Label>(&F::HighestScoreLabel)),
+         panel(kGameOver, kBack, {5, 5, 951, 500}, clWhite, Lowered, None, 1,
+               FlagOf<Panel>(&F::GameOverPanel)),
+         image(QStringLiteral("HighScoreImage"), kGameOver, {225, 5, 500, 75}, {}, PictureFit::TopLeft,
+               FlagOf<ResourceImage>(&F::HighScoreImage)),
          okButton(QStringLiteral("BitBtn1"), kGameOver, {425, 432, 101, 40},
                   {BoardTypeface::SansSerif, 16, true, clWindowText}, &Game::BitBtn1Click),
-         panel(kRankPanel, kGameOver, {170, 85, 611, 316}, clCream, Lowered, None, 1, true)},
+         panel(kRankPanel, kGameOver, {170, 85, 611, 316}, clCream, Lowered, None, 1)},
         highScoreRows(),
         {panel(QStringLiteral("AboutPanel"), kBack, {345, 125, 311, 251}, clBtnFace, Raised, None, 1,
-               start.AboutPanel.Visible),
-         image(QStringLiteral("Image3"), QStringLiteral("AboutPanel"), {5, 5, 300, 242},
+               FlagOf<Panel>(&F::AboutPanel)),
+         image(QStringLiteral("Image3"), QStringLiteral("AboutPanel"), kAboutPicture,
                QStringLiteral("Image3"), PictureFit::AutoSize),
-         okButton(QStringLiteral("BitBtn2"), QStringLiteral("AboutPanel"), {125, 210, 66, 31},
+         okButton(QStringLiteral("BitBtn2"), QStringLiteral("AboutPanel"), kAboutOkButton,
                   {BoardTypeface::SansSerif, 13, true, clWindowText}, &Game::BitBtn2Click)},
     });
 }
@@ -241,51 +264,38 @@ const std::vector<ControlDef>& MainControls()
 
 const std::vector<MenuDef>& MainMenu()
 {
-    const ComponentFlags& start = startFlags();
+    using F = ComponentFlags;
     static const std::vector<MenuDef> menu{
-        // name, caption, checkable, checked at start, handler
+        // name, caption, the flag it shows, handler
         {"File1",
          "File",
-         {{"Exit1", "New Game", false, false, &Game::Exit1Click}, {"Exit2", "Exit", false, false, nullptr}}},
+         nullptr,
+         {{"Exit1", "New Game", nullptr, &Game::Exit1Click}, {"Exit2", "Exit", nullptr, nullptr}}},
         {"Words1",
          "Words",
-         {{"N10001", "1000+", true, start.N10001.Checked, &Game::N10001Click},
-          {"N20001", "2000+", true, start.N20001.Checked, &Game::N20001Click}}},
+         nullptr,
+         {{"N10001", "1000+", &F::N10001, &Game::N10001Click},
+          {"N20001", "2000+", &F::N20001, &Game::N20001Click}}},
         {"Hints1",
          "Level",
-         {{"EnableHints1", "Easy (10)", true, start.EnableHints1.Checked, &Game::EnableHints1Click},
-          {"EnablePictures1", "Normal (8)", true, start.EnablePictures1.Checked, &Game::EnablePictures1Click},
-          {"EnableBoth1", "Hard (6)", true, start.EnableBoth1.Checked, &Game::EnableBoth1Click}}},
-        {"Highscore1", "Highscore", {{"Show1", "Show", false, false, &Game::Show1Click}}},
-        {"Help1", "Help", {{"About1", "About", false, false, &Game::About1Click}}},
+         &F::Hints1,
+         {{"EnableHints1", "Easy (10)", &F::EnableHints1, &Game::EnableHints1Click},
+          {"EnablePictures1", "Normal (8)", &F::EnablePictures1, &Game::EnablePictures1Click},
+          {"EnableBoth1", "Hard (6)", &F::EnableBoth1, &Game::EnableBoth1Click}}},
+        {"Highscore1", "Highscore", nullptr, {{"Show1", "Show", nullptr, &Game::Show1Click}}},
+        {"Help1", "Help", nullptr, {{"About1", "About", nullptr, &Game::About1Click}}},
     };
     return menu;
 }
 
 const std::array<TimerDef, 3>& MainTimers()
 {
-    const ComponentFlags& start = startFlags();
     static const std::array<TimerDef, 3> timers{{
-        {"GameOverTimer", start.GameOverTimer.Interval, start.GameOverTimer.Enabled,
-         &Game::GameOverTimerTimer},
-        {"WinTimer", start.WinTimer.Interval, start.WinTimer.Enabled, &Game::WinTimerTimer},
-        {"Timer1", start.Timer1.Interval, start.Timer1.Enabled, &Game::Timer1Timer},
+        {"GameOverTimer", &ComponentFlags::GameOverTimer, &Game::GameOverTimerTimer},
+        {"WinTimer", &ComponentFlags::WinTimer, &Game::WinTimerTimer},
+        {"Timer1", &ComponentFlags::Timer1, &Game::Timer1Timer},
     }};
     return timers;
-}
-
-const std::vector<MediaPlayerDef>& MainMediaPlayers()
-{
-    static const std::vector<MediaPlayerDef> players{
-        {"GameOverMovie", MediaNames::GameOverMovie, "MovieScreen"},
-        {"WinSound", MediaNames::WinSound, {}},
-        {"LoseLetter", MediaNames::LoseLetter, {}},
-        {"BackSound", MediaNames::BackSound, {}},
-        {"MediaTranslate", {}, {}},
-        {"NewWord", MediaNames::NewWord, {}},
-        {"MediaWin", MediaNames::MediaWin, {}},
-    };
-    return players;
 }
 
 } // namespace zub

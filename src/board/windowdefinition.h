@@ -4,22 +4,28 @@
 #include "board/bevelpanel.h"
 #include "board/imagecontrol.h"
 #include "game/componentflags.h"
+#include "game/cues.h"
 
 #include <QColor>
 #include <QRect>
 #include <QString>
 #include <array>
+#include <functional>
+#include <optional>
+#include <variant>
 #include <vector>
 
 namespace zub {
 
 class Game;
 
-// The window definition of the board: every control with its place, size, colours, bevels, font,
-// caption, picture and initial visibility, the menu, the timers and the media players. The window is
-// built from these tables and from nothing else.
+// The window definition of the board: every control with its place, size, colours, bevels, font, caption
+// or picture and the flag of the rules that it shows, the menu and the timers. The media players are those
+// of the cues (game/cues.h). The window is built, and its state shown, from these tables alone.
 
-// The window system's named colours that the board uses; ParentColor takes the colour of the parent.
+// The board's colours by name; ParentColor takes the colour of the parent. clWindowText and clBtnFace are
+// the text and button-face colours of a plain light desktop theme, fixed so the board looks the same on
+// every desktop.
 enum class NamedColor
 {
     clBlack,
@@ -47,19 +53,32 @@ enum class ControlKind
 
 struct TextStyle
 {
-    BoardTypeface face = BoardTypeface::SansSerif; // "MS Sans Serif", the window's default font
+    BoardTypeface face = BoardTypeface::SansSerif; // the board's default face
     int height = 11;                               // character height in pixels
     bool bold = false;
     NamedColor color = NamedColor::clWindowText;
 };
 
+// Where a control finds, in the rules' flags, the state it shows.
+template <typename Flag> using FlagOf = std::function<const Flag&(const ComponentFlags&)>;
+
+// The flag a control, menu item or timer shows, by its type: a label's caption, place and visibility, a
+// click area's Enabled, a picture's or panel's Visible, an image's bitmap resource, a text (a high-score
+// label's caption, the name field's text), the board panel's place, a menu item's state, a timer's state.
+// None for a control that never changes.
+using ShownFlag =
+    std::variant<std::monostate, FlagOf<Label>, FlagOf<ClickArea>, FlagOf<Picture>, FlagOf<Panel>,
+                 FlagOf<ResourceImage>, FlagOf<QString>, FlagOf<Place>, FlagOf<MenuItem>, FlagOf<TimerFlags>>;
+
+// One control of the board. A control that shows a flag takes its caption, place and visibility from it;
+// the others are shown as defined here.
 struct ControlDef
 {
     ControlKind kind;
     QString name;
     QString parent; // empty: the window's client area
     QRect bounds;   // Left, Top, width, height; a label's size follows its caption
-    bool visible = true;
+    ShownFlag shows = {};
     NamedColor color = NamedColor::ParentColor; // a panel's colour, a label's background
     Bevel bevelOuter = Bevel::None;
     Bevel bevelInner = Bevel::None;
@@ -68,38 +87,31 @@ struct ControlDef
     QString caption = {};
     QString picture = {}; // the stored picture shown by an image, or the glyph of a bitmap button
     PictureFit fit = PictureFit::TopLeft;
-    GameHandler onClick = nullptr; // click areas and bitmap buttons
+    GameHandler onClick = nullptr;   // click areas and bitmap buttons
+    std::optional<Cue> movieOf = {}; // a panel that this cue's movie is drawn into
 };
 
 struct MenuItemDef
 {
     QString name;
     QString caption;
-    bool checkable = false; // carries a check mark that its handlers set and clear
-    bool checked = false;
-    GameHandler onClick = nullptr; // nullptr: handled by the window itself (Exit2Click ends the program)
+    MenuItem ComponentFlags::*shows; // a check mark and Enabled that the rules set; none for a plain item
+    GameHandler onClick;             // nullptr: handled by the window itself (Exit2Click ends the program)
 };
 
 struct MenuDef
 {
     QString name;
     QString caption;
+    MenuItem ComponentFlags::*shows; // Enabled of the menu as a whole; none for a menu always enabled
     std::vector<MenuItemDef> items;
 };
 
 struct TimerDef
 {
     QString name;
-    int interval; // milliseconds
-    bool enabled; // counting from the moment the window is built
+    TimerFlags ComponentFlags::*shows; // its interval and whether it counts
     GameHandler onTimer;
-};
-
-struct MediaPlayerDef
-{
-    QString name;
-    QString fileName; // in the data folder's Intro subfolder; empty: the player opens nothing
-    QString display;  // the panel a movie is drawn into; empty for a sound
 };
 
 // Every control, in creation order, with the letter tiles of kTiles: parents before their children, and among
@@ -108,7 +120,6 @@ const std::vector<ControlDef>& MainControls();
 
 const std::vector<MenuDef>& MainMenu();
 const std::array<TimerDef, 3>& MainTimers();
-const std::vector<MediaPlayerDef>& MainMediaPlayers(); // in creation order
 
 // True for the kinds drawn on their parent's surface (images, click areas, labels), which always lie
 // below the parent's panels, buttons and edits.

@@ -9,59 +9,38 @@ namespace zub {
 void Game::Exit1Click()
 {
     for (int list = 0; list < int(kWordLists.size()); ++list) {
-        if ((m_board.*kWordLists[list].Item).Checked)
-            m_board.Caption = kCaptions.NewGame[list].toString();
+        if ((m_flags.*kWordLists[list].Item).Checked)
+            m_flags.Caption = kCaptions.NewGame[list].toString();
     }
-    m_board.Timer1.Enabled = false;
+    m_flags.Timer1.Enabled = false;
     // New Game ends the pause after a lost word: its tick would otherwise offer the lost game's score for
     // the table in the middle of the new game and start the music again.
-    m_board.GameOverTimer.Enabled = false;
+    m_flags.GameOverTimer.Enabled = false;
     m_cues.Stop(Cue::BackSound);
     m_cues.Play(Cue::NewWord);
-    m_board.EnterNamePanel.Visible = false;
-    m_board.AboutPanel.Visible = false;
-    ShowStage(m_board.HangmanPic, kHangPos, 1);
-    ShowStage(m_board.SwitchPosPic, kSwitchPos, 1);
-    m_state.LetterPoints = kLevels[kEasy].LetterPoints;
-    m_state.WrongGuessCount = kLevels[kEasy].CounterStart;
-    m_state.HangPos = kLevels[kEasy].FirstStage;
-    m_state.SwitchPos = kLevels[kEasy].FirstStage;
+    m_flags.EnterNamePanel.Visible = false;
+    m_flags.AboutPanel.Visible = false;
     for (int level = 0; level < int(kLevels.size()); ++level)
-        (m_board.*kLevels[level].Item).Checked = level == kEasy;
-    m_board.Hints1.Enabled = true;
-    m_board.MovieScreen.Visible = false;
-    m_board.GameOverPanel.Visible = false;
-    m_state.LettersFound = 0;
+        (m_flags.*kLevels[level].Item).Checked = level == kEasy;
+    m_flags.Hints1.Enabled = true;
+    m_flags.MovieScreen.Visible = false;
+    m_flags.GameOverPanel.Visible = false;
     m_state.ScorePoints = 0;
-    m_board.ScorePointsLabel.Caption = QStringLiteral("0");
-    HideAllLetters();
-    UnlockAllTiles();
+    m_flags.ScorePointsLabel.Caption = QStringLiteral("0");
     UnlockNewWord();
-    DrawNewWord();
-    LayOutDashes();
+    StartWord(kEasy);
 }
 
 void Game::NewWordClickClick()
 {
-    if (!m_board.NewWordClick.Enabled)
+    if (!m_flags.NewWordClick.Enabled)
         return;
-    m_board.Timer1.Enabled = false;
+    m_flags.Timer1.Enabled = false;
     m_cues.Stop(Cue::BackSound);
     m_cues.Play(Cue::NewWord);
-    ShowStage(m_board.HangmanPic, kHangPos, 1);
-    m_state.WrongGuessCount = 0;
-    m_state.HangPos = 1;
-    m_state.SwitchPos = 1;
-    ShowStage(m_board.SwitchPosPic, kSwitchPos, 1);
-    m_board.Hints1.Enabled = false;
     LockNewWord();
     m_cues.Stop(Cue::WinSound);
-    const int level = CheckedLevel(m_board);
-    m_state.LetterPoints = kLevels[level].LetterPoints;
-    if (kLevels[level].FirstStage != 1)
-        EnterFirstStage(level);
-    m_state.LettersFound = 0;
-    BeginWord();
+    StartWord(CheckedLevel(m_flags));
 }
 
 void Game::N10001Click()
@@ -91,35 +70,35 @@ void Game::EnableBoth1Click()
 
 void Game::Show1Click()
 {
-    m_board.GameOverPanel.Visible = true;
+    m_flags.GameOverPanel.Visible = true;
 }
 
 void Game::About1Click()
 {
-    m_board.AboutPanel.Visible = true;
+    m_flags.AboutPanel.Visible = true;
 }
 
 // The word on the board stays; the list is read from the next word on.
 void Game::ChooseWordList(int list)
 {
-    m_board.Caption = kCaptions.Words[list].toString();
+    m_flags.Caption = kCaptions.Words[list].toString();
     for (int other = 0; other < int(kWordLists.size()); ++other)
-        (m_board.*kWordLists[other].Item).Checked = other == list;
+        (m_flags.*kWordLists[other].Item).Checked = other == list;
 }
 
 // A level is chosen once per game, after New Game and before the word is under way.
 void Game::ChooseLevel(int level)
 {
-    if (!m_board.Hints1.Enabled)
+    if (!m_flags.Hints1.Enabled)
         return;
-    m_board.Caption = kCaptions.Level[level].toString();
+    m_flags.Caption = kCaptions.Level[level].toString();
     m_state.LetterPoints = kLevels[level].LetterPoints;
     for (int other = 0; other < int(kLevels.size()); ++other)
-        (m_board.*kLevels[other].Item).Checked = other == level;
-    m_board.Hints1.Enabled = false;
-    // Easy starts where New Game, the only way to open the Level menu, has just put the gallows.
-    if (kLevels[level].FirstStage != kLevels[kEasy].FirstStage)
-        EnterFirstStage(level);
+        (m_flags.*kLevels[other].Item).Checked = other == level;
+    m_flags.Hints1.Enabled = false;
+    // The Level menu is open only between New Game and the word's first letter, so the word is still
+    // at its start.
+    SetStage(kLevels[level].CounterStart);
 }
 
 } // namespace zub

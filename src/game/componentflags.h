@@ -24,6 +24,13 @@ struct Label
     int Left = 0;
 };
 
+// Where a panel lies in its parent.
+struct Place
+{
+    int Left = 0;
+    int Top = 0;
+};
+
 struct ClickArea
 {
     bool Enabled = true;
@@ -69,11 +76,7 @@ struct ComponentFlags
 {
     QString Caption = kCaptions.Start.toString();
 
-    struct
-    {
-        int Left = 10;
-        int Top = 5;
-    } BackPanel;
+    Place BackPanel{10, 5};
 
     std::array<Tile, kTileCount> Tiles{}; // index 0 is A, 25 is Z
     ClickArea NewWordClick;

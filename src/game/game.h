@@ -15,7 +15,7 @@ class TextLines;
 
 // The rules of the board: the game state, the board's component flags and every event handler.
 //
-// The window forwards each click and timer tick to the handler of the same name and then shows board().
+// The window forwards each click and timer tick to the handler of the same name and then shows flags().
 // A handler that meets an error (a missing word list, a line that is not a number) throws zub::Error and
 // stops at that step; whatever it changed before stays changed, as it would on the board. Events the
 // board would not deliver - a click on a disabled tile or menu, a tick of a stopped timer - change nothing.
@@ -27,7 +27,7 @@ public:
     Game(GameFiles files, CuePlayer& cues, RandomSource& random);
 
     const GameState& state() const { return m_state; }
-    const ComponentFlags& board() const { return m_board; }
+    const ComponentFlags& flags() const { return m_flags; }
     const HighScoreTable& highScores() const { return m_highScores; }
 
     // Start of play, when the board is first shown: counters, music, centring, pictures, first word and
@@ -100,6 +100,7 @@ private:
     void SyncWordSlots();
 
     // Word start
+    void StartWord(int level);
     void BeginWord();
     void DrawNewWord();
     void LayOutDashes();
@@ -108,7 +109,7 @@ private:
     void RevealSlot(int n);
     void AdvanceStage();
     void ShowStage(ResourceImage& image, QStringView prefix, int stage);
-    void EnterFirstStage(int level);
+    void SetStage(int wrongGuesses);
     void ChooseLevel(int level);
     void ChooseWordList(int list);
     void WinWord();
@@ -125,7 +126,7 @@ private:
     CuePlayer& m_cues;
     RandomSource& m_random;
     GameState m_state;
-    ComponentFlags m_board;
+    ComponentFlags m_flags;
     HighScoreTable m_highScores;
     bool m_started = false; // FormActivate has run
 };

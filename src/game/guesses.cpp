@@ -10,10 +10,10 @@ void Game::LetterClick(char letter)
 {
     const int index = TileIndex(letter);
     const TileRule& rule = kTiles[index];
-    Tile& tile = m_board.Tiles[index];
+    Tile& tile = m_flags.Tiles[index];
     if (!tile.Button.Enabled)
         return;
-    m_board.Timer1.Enabled = false;
+    m_flags.Timer1.Enabled = false;
     m_cues.Stop(Cue::BackSound);
     LockNewWord();
     tile.Pic.Visible = true;
@@ -40,10 +40,10 @@ void Game::RevealSlot(int n)
 {
     m_cues.Play(Cue::MediaWin);
     m_state.LettersFound += 1;
-    m_board.Letter[n - 1].Visible = true;
+    m_flags.Letter[n - 1].Visible = true;
     m_state.ScorePoints += m_state.LetterPoints;
     m_state.ScorePointsText = IntToStr(m_state.ScorePoints);
-    m_board.ScorePointsLabel.Caption = m_state.ScorePointsText;
+    m_flags.ScorePointsLabel.Caption = m_state.ScorePointsText;
 }
 
 } // namespace zub

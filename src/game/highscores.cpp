@@ -68,10 +68,10 @@ void Game::LoadHighScores()
     for (int rank = 1; rank <= kRankCount; ++rank) {
         m_highScores.setHSName(rank, lines.line(HighScoreTable::NameLine(rank)));
         m_highScores.setHSScore(rank, lines.line(HighScoreTable::ScoreLine(rank)));
-        m_board.HSLabel[2 * rank - 2] = m_highScores.HSName(rank);
-        m_board.HSLabel[2 * rank - 1] = m_highScores.HSScore(rank);
+        m_flags.HSLabel[2 * rank - 2] = m_highScores.HSName(rank);
+        m_flags.HSLabel[2 * rank - 1] = m_highScores.HSScore(rank);
     }
-    m_board.HighestScoreLabel.Caption = m_highScores.HSScore(1);
+    m_flags.HighestScoreLabel.Caption = m_highScores.HSScore(1);
 }
 
 bool Game::ScoreQualifies() const
@@ -105,8 +105,8 @@ void Game::PlaceHighScore(const QString& name)
         }
     } catch (const Error&) {
         // Nothing has changed: the name entry comes back, so the name can be confirmed again.
-        m_board.GameOverPanel.Visible = false;
-        m_board.EnterNamePanel.Visible = true;
+        m_flags.GameOverPanel.Visible = false;
+        m_flags.EnterNamePanel.Visible = true;
         throw;
     }
     const int rank = table.firstRankBeatenBy(m_state.ScorePoints);
@@ -119,7 +119,7 @@ void Game::PlaceHighScore(const QString& name)
         m_state.ScorePoints = 0;
     }
     m_highScores = table;
-    m_board.HighestScoreLabel.Caption = m_highScores.HSScore(1);
+    m_flags.HighestScoreLabel.Caption = m_highScores.HSScore(1);
     ShowHighScoreLabels();
     RemoveInterruptedReplacements(m_files.HighScores);
     lines.SaveToFile(m_files.HighScores);
@@ -128,8 +128,8 @@ void Game::PlaceHighScore(const QString& name)
 void Game::ShowHighScoreLabels()
 {
     for (int rank = 1; rank <= kRankCount; ++rank) {
-        m_board.HSLabel[2 * rank - 2] = m_highScores.HSName(rank);
-        m_board.HSLabel[2 * rank - 1] = m_highScores.HSScore(rank);
+        m_flags.HSLabel[2 * rank - 2] = m_highScores.HSName(rank);
+        m_flags.HSLabel[2 * rank - 1] = m_highScores.HSScore(rank);
     }
 }
 

@@ -15,8 +15,6 @@ namespace zub {
 class HighScoreTable
 {
 public:
-    static constexpr int kFileLineCount = 22; // the line before the table and the one after it included
-
     // The line indexes of rank 1 .. 10 in the high-score file.
     static constexpr int NameLine(int rank) { return 2 * rank - 1; }
     static constexpr int ScoreLine(int rank) { return 2 * rank; }

@@ -2,11 +2,11 @@
 
 namespace zub {
 
-int CheckedLevel(const ComponentFlags& board)
+int CheckedLevel(const ComponentFlags& flags)
 {
     int checked = kEasy;
     for (int level = 0; level < int(kLevels.size()); ++level) {
-        if ((board.*kLevels[level].Item).Checked)
+        if ((flags.*kLevels[level].Item).Checked)
             checked = level;
     }
     return checked;

@@ -7,21 +7,20 @@
 
 namespace zub {
 
-// A level of play: how many wrong letters a word allows and what a letter is worth.
+// A level of play: where a word starts on the way to the gallows and what a letter is worth. Every word is
+// lost at the same count of wrong letters, so a level that starts further on allows fewer of them.
 struct LevelRule
 {
     MenuItem ComponentFlags::*Item; // the Level menu item whose check mark selects it
-    int WrongLettersAllowed;        // the next wrong letter loses the word
     int CounterStart;               // WrongGuessCount at the start of a word
-    int FirstStage;                 // HangPos and SwitchPos at the start of a word
     int LetterPoints;               // points for each revealed position
 };
 
-// Easy, Normal, Hard, in the order of the Level menu.
+// Easy (10 wrong letters allowed), Normal (8), Hard (6), in the order of the Level menu.
 inline constexpr std::array<LevelRule, 3> kLevels{{
-    {&ComponentFlags::EnableHints1, 10, 0, 1, 100},
-    {&ComponentFlags::EnablePictures1, 8, 2, 3, 250},
-    {&ComponentFlags::EnableBoth1, 6, 4, 5, 500},
+    {&ComponentFlags::EnableHints1, 0, 100},
+    {&ComponentFlags::EnablePictures1, 2, 250},
+    {&ComponentFlags::EnableBoth1, 4, 500},
 }};
 
 inline constexpr int kEasy = 0;
@@ -30,6 +29,6 @@ inline constexpr int kHard = 2;
 
 // The index in kLevels of the checked level. The items are read in menu order and a later check mark
 // wins, as the game start reads them; exactly one is checked in play.
-int CheckedLevel(const ComponentFlags& board);
+int CheckedLevel(const ComponentFlags& flags);
 
 } // namespace zub

@@ -6,27 +6,27 @@ namespace zub {
 // The field keeps its text: the next qualifying game offers the last name entered.
 void Game::setNameText(const QString& text)
 {
-    m_board.NameText = text;
+    m_flags.NameText = text;
 }
 
 void Game::NameOkButtonClick()
 {
-    if (!m_board.EnterNamePanel.Visible)
+    if (!m_flags.EnterNamePanel.Visible)
         return;
-    m_board.GameOverPanel.Visible = true;
-    m_board.GameOverTimer.Enabled = false;
-    m_board.EnterNamePanel.Visible = false;
-    PlaceHighScore(m_board.NameText);
+    m_flags.GameOverPanel.Visible = true;
+    m_flags.GameOverTimer.Enabled = false;
+    m_flags.EnterNamePanel.Visible = false;
+    PlaceHighScore(m_flags.NameText);
 }
 
 void Game::BitBtn1Click()
 {
-    m_board.GameOverPanel.Visible = false;
+    m_flags.GameOverPanel.Visible = false;
 }
 
 void Game::BitBtn2Click()
 {
-    m_board.AboutPanel.Visible = false;
+    m_flags.AboutPanel.Visible = false;
 }
 
 } // namespace zub

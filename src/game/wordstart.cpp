@@ -1,4 +1,5 @@
 // The start of play and of every word: the game start, the draw from the word list and the dash layout.
+#include "game/boardgeometry.h"
 #include "game/dashlayout.h"
 #include "game/game.h"
 #include "game/levels.h"
@@ -48,22 +49,28 @@ void Game::FormActivate(int clientWidth, int clientHeight)
     if (m_started)
         return;
     m_started = true;
-    m_state.WrongGuessCount = 0;
-    m_state.HangPos = 1;
-    m_state.SwitchPos = 1;
+    // The first word starts at the first stage whatever the checked level, which sets only its points.
+    SetStage(0);
     m_cues.Play(Cue::BackSound);
-    // The 960 x 660 board centred across and standing 10 pixels above the middle.
-    m_board.BackPanel.Left = clientWidth / 2 - 480;
-    m_board.BackPanel.Top = clientHeight / 2 - 340;
-    m_board.HighScoreImage.ResourceName = QStringLiteral("HANGHIGHSCORE");
-    ShowStage(m_board.SwitchPosPic, kSwitchPos, 1);
-    ShowStage(m_board.HangmanPic, kHangPos, 1);
-    m_board.Hints1.Enabled = false;
+    // The board centred across and standing 10 pixels above the middle.
+    m_flags.BackPanel.Left = clientWidth / 2 - kBoardSize.width() / 2;
+    m_flags.BackPanel.Top = clientHeight / 2 - kBoardSize.height() / 2 - 10;
+    m_flags.HighScoreImage.ResourceName = QStringLiteral("HANGHIGHSCORE");
     LockNewWord();
-    m_state.LetterPoints = kLevels[CheckedLevel(m_board)].LetterPoints;
+    m_state.LetterPoints = kLevels[CheckedLevel(m_flags)].LetterPoints;
     m_state.LettersFound = 0;
     BeginWord();
     LoadHighScores();
+}
+
+// A new word at a level, for New Game and New Word: its points, its first stage, no letter found, then
+// the word itself.
+void Game::StartWord(int level)
+{
+    m_state.LetterPoints = kLevels[level].LetterPoints;
+    SetStage(kLevels[level].CounterStart);
+    m_state.LettersFound = 0;
+    BeginWord();
 }
 
 void Game::BeginWord()
@@ -79,7 +86,7 @@ void Game::DrawNewWord()
     TextLines list;
     QString file;
     for (const WordListChoice& choice : kWordLists) {
-        if ((m_board.*choice.Item).Checked) {
+        if ((m_flags.*choice.Item).Checked) {
             file = m_files.*choice.File;
             list.LoadFromFile(file);
         }
@@ -94,7 +101,7 @@ void Game::DrawNewWord()
     CheckWord(word, WordIndex, file);
     m_state.WordLength = int(word.size());
     for (int k = 0; k < kLetterSlotCount; ++k)
-        m_board.Letter[k].Caption = k < m_state.WordLength ? QString(word[k]) : QStringLiteral(" ");
+        m_flags.Letter[k].Caption = k < m_state.WordLength ? QString(word[k]) : QStringLiteral(" ");
     SyncWordSlots();
 }
 
@@ -104,10 +111,10 @@ void Game::LayOutDashes()
     if (!IsWordLength(length))
         return;
     const DashLayout& layout = kDashLayouts[length - kShortestWord];
-    m_board.Dashes.Caption = QStringLiteral("_ ").repeated(length).chopped(1);
-    m_board.Dashes.Left = layout.Dashes;
+    m_flags.Dashes.Caption = QStringLiteral("_ ").repeated(length).chopped(1);
+    m_flags.Dashes.Left = layout.Dashes;
     for (int n = 0; n < kLetterSlotCount; ++n)
-        m_board.Letter[n].Left = layout.Letter[n];
+        m_flags.Letter[n].Left = n < length ? layout.Letter[n] : kParkedLeft;
 }
 
 } // namespace zub

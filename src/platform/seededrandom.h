@@ -13,7 +13,6 @@ public:
     SeededRandom() : SeededRandom(ClockSeed()) {} // seeded from the clock, once
     explicit SeededRandom(unsigned seed) : m_engine(seed) {}
 
-    void seed(unsigned value) override { m_engine.seed(value); }
     // The top 31 of the engine's 32 bits, uniformly in 0 .. 2^31 - 1.
     int next() override { return int(m_engine() >> 1); }
 

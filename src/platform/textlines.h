@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <utility>
 
 namespace zub {
 
@@ -18,16 +17,12 @@ namespace zub {
 class TextLines
 {
 public:
-    TextLines() = default;
-    explicit TextLines(QStringList lines) : m_lines(std::move(lines)) {}
-
     // Replaces the whole list with the lines of the file. On failure the list stays as it was.
     void LoadFromFile(const QString& path);
     // Writes the whole list to a new file that then replaces the old one, so a failed or interrupted
     // write leaves the previous content whole.
     void SaveToFile(const QString& path) const;
 
-    int count() const { return int(m_lines.size()); }
     const QString& line(int index) const;
     void setLine(int index, const QString& text);
     const QStringList& lines() const { return m_lines; }

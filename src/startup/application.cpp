@@ -65,13 +65,6 @@ void Application::Run()
     exec();
 }
 
-void Application::Terminate()
-{
-    // exit rather than quit: quit asks every window to close first, and the windows' close handlers
-    // call Terminate themselves.
-    QCoreApplication::exit(0);
-}
-
 void Application::ShowException(const QString& message)
 {
     std::fprintf(stderr, "zub-hangman: %s\n", qUtf8Printable(message));

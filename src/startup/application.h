@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/errorreport.h"
+
 #include <QApplication>
 #include <functional>
 #include <memory>
@@ -19,16 +21,13 @@ namespace zub {
 class Application : public QApplication
 {
 public:
-    // Receives the message of an error that is to be shown to the player.
-    using ErrorReporter = std::function<void(const QString& message)>;
-
     Application(int& argc, char** argv);
     ~Application() override;
 
     // The running application object, or null when the running one is not ours.
     static Application* instance();
 
-    // Names the program, sets its icon and fonts and leaves the end of the loop to Terminate.
+    // Names the program, sets its icon and leaves the end of the loop to Terminate.
     void Initialize();
 
     // Builds a window, owned by the application until DestroyForms. The first one is the main window.
@@ -44,9 +43,6 @@ public:
 
     // Shows the main window and dispatches events until Terminate.
     void Run();
-
-    // Ends the message loop, nested loops such as an open error box included.
-    void Terminate();
 
     // Shows message in the error box (or the reporter that replaced it) and on standard error.
     void ShowException(const QString& message);

@@ -3,11 +3,12 @@
 #include "assets/datapaths.h"
 #include "assets/fonts.h"
 #include "assets/gamename.h"
-#include "assets/medianames.h"
 #include "assets/storedpictures.h"
+#include "board/clickablelabel.h"
+#include "game/cues.h"
 #include "platform/media/mediaplayer.h"
+#include "platform/terminate.h"
 #include "startup/application.h"
-#include "startup/clickablelabel.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -79,14 +80,14 @@ TSplashScreen::TSplashScreen(const DataPaths& paths, QWidget* parent) : QWidget(
     connect(m_Image1, &ClickableLabel::clicked, this, &TSplashScreen::Image1Click);
     connect(m_Label2, &ClickableLabel::clicked, this, &TSplashScreen::Label2Click);
 
-    // The timer is enabled in the window's definition, so the intro's length counts from here.
+    // The intro's clock runs from the moment its window is built, so its length counts from here.
     m_Timer1.setInterval(1000);
     connect(&m_Timer1, &QTimer::timeout, this, &TSplashScreen::Timer1Timer);
     m_Timer1.start();
 
     m_Media = new MediaPlayer(this);
     m_Media->setDisplay(m_MovieScreen);
-    m_Media->Open(paths.media(MediaNames::Media));
+    m_Media->Open(paths.media(kIntroMovie));
     connect(m_Media, &MediaPlayer::failed, this, &TSplashScreen::ReportMediaFailure);
 
     FormCreate(screenBounds.width(), screenBounds.height());
@@ -189,9 +190,7 @@ void TSplashScreen::closeEvent(QCloseEvent* event)
 {
     // The intro is the main window of the message loop: closing it ends the game.
     event->accept();
-    if (Application* application = Application::instance()) {
-        application->Terminate();
-    }
+    Terminate();
 }
 
 } // namespace zub

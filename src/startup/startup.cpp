@@ -1,9 +1,9 @@
 #include "startup/startup.h"
 
 #include "assets/datapaths.h"
-#include "assets/medianames.h"
 #include "assets/storedpictures.h"
 #include "board/mainscr.h"
+#include "game/cues.h"
 #include "platform/media/mediaplayer.h"
 #include "startup/application.h"
 #include "startup/showatonce.h"
@@ -33,16 +33,16 @@ void CreateGameForms(Application& application, const DataPaths& data, const QStr
 {
     // Everything about the media files that can fail while the board is built fails here, before any
     // window shows.
-    for (const QLatin1StringView name : MediaNames::All)
+    for (const QLatin1StringView name : kMediaFiles)
         MediaPlayer::Check(data.media(name));
     PrefetchStoredPictures(); // decoded while the intro window is built
     TSplashScreen& SplashScreen = application.CreateForm<TSplashScreen>(data);
     if (introBuilt)
         introBuilt(SplashScreen);
     // The board registers the game's fonts; the intro's texts are first drawn after that.
-    TMain& Main = application.CreateForm<TMain>(data, userHighScores);
     // The board's handlers report their errors in the application's one error box.
-    Main.setErrorReporter([&application](const QString& message) { application.ShowException(message); });
+    TMain& Main = application.CreateForm<TMain>(
+        data, userHighScores, [&application](const QString& message) { application.ShowException(message); });
     SplashScreen.setMain(Main);
 }
 

@@ -1,7 +1,7 @@
 // Where the game finds its data: the word lists, the high-score template and the media in the data folder,
 // and the player's high-score file in the player's own data folder.
 #include "assets/datapaths.h"
-#include "assets/medianames.h"
+#include "game/cues.h"
 
 #include <QDir>
 #include <QTest>
@@ -34,14 +34,12 @@ private Q_SLOTS:
         QCOMPARE(paths.media(QStringLiteral("Game over.avi")), folder + "/Intro/Game over.avi");
     }
 
-    // The seven media files by their exact names, spaces and case included, one for each player.
+    // The seven media files by their exact names, spaces and case included: the intro's, then the cues'.
     void mediaKeepTheirNames()
     {
-        using namespace zub::MediaNames;
-        const QStringList names{Media, GameOverMovie, BackSound, MediaWin, LoseLetter, WinSound, NewWord};
-        QCOMPARE(names, (QStringList{"Hangman.avi", "Game over.avi", "backsound1.wav", "winletter.wav",
-                                     "lose2.wav", "winner2.wav", "newword.wav"}));
-        QCOMPARE(QStringList(All.begin(), All.end()), names);
+        QCOMPARE(QStringList(zub::kMediaFiles.begin(), zub::kMediaFiles.end()),
+                 (QStringList{"Hangman.avi", "Game over.avi", "winner2.wav", "lose2.wav", "backsound1.wav",
+                              "newword.wav", "winletter.wav"}));
     }
 
     void userHighScoresFollowTheDataHome()

@@ -1,6 +1,6 @@
 #include "boardtestdata.h"
 
-#include "assets/medianames.h"
+#include "game/cues.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -32,7 +32,7 @@ BoardTestData::BoardTestData(const QString& word)
           "Ivy\r\n200\r\nJon\r\n100\r\nreserved\r\n");
 
     // The media layer plays files by their content, so a tone also stands in for the movie.
-    for (const QLatin1StringView name : zub::MediaNames::All)
+    for (const QLatin1StringView name : zub::kMediaFiles)
         WriteTone(m_dir.filePath(QStringLiteral("Intro/") + name), 120);
 }
 

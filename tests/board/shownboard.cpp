@@ -8,14 +8,19 @@
 ShownBoard::ShownBoard(const QString& word) : m_data(word)
 {
     qputenv("XDG_DATA_HOME", m_data.folder().toLocal8Bit());
-    m_window = std::make_unique<zub::TMain>(m_data.paths(), m_data.highScoreFile());
-    m_window->setErrorReporter([this](const QString& message) { m_errors << message; });
+    m_window =
+        std::make_unique<zub::TMain>(m_data.paths(), m_data.highScoreFile(), [this](const QString& message) {
+            if (whenError)
+                whenError(message);
+            else
+                m_errors << message;
+        });
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         throw std::runtime_error("the board window was not exposed");
     // Activation reaches the rules through a queued call; deliver it now rather than waiting for it.
-    QCoreApplication::sendPostedEvents(m_window.get(), QEvent::MetaCall);
-    if (board().HighScoreImage.ResourceName.isEmpty())
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    if (flags().HighScoreImage.ResourceName.isEmpty())
         throw std::runtime_error("showing the board did not start play");
 }
 

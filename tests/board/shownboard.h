@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 // A board window built on a fresh data folder of its own, shown on the offscreen screen and activated,
@@ -19,7 +20,7 @@ public:
 
     const BoardTestData& data() const { return m_data; }
     zub::TMain& window() const { return *m_window; }
-    const zub::ComponentFlags& board() const { return m_window->game().board(); }
+    const zub::ComponentFlags& flags() const { return m_window->game().flags(); }
     const QStringList& errors() const { return m_errors; }
 
     // The named control, menu item or timer; a name the board lacks ends the test.
@@ -36,6 +37,9 @@ public:
     void click(const QString& name) const;
     // Chooses the named menu item.
     void choose(const QString& menuItem) const;
+
+    // When set, takes each error as it is reported instead of recording it.
+    std::function<void(const QString& message)> whenError;
 
 private:
     BoardTestData m_data;

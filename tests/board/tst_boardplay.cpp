@@ -162,11 +162,11 @@ private Q_SLOTS:
         m_board->click("BButton");
         m_board->data().write(QStringLiteral("datalst2.zub"), "many\r\nBOARD\r\n");
         QStringList reported;
-        m_board->window().setErrorReporter([&](const QString& message) {
+        m_board->whenError = [&](const QString& message) {
             reported << message;
             QCOMPARE(label("ScorePointsLabel"), QStringLiteral("0"));
             QVERIFY(!shown("BPic") && enabled("BButton") && !shown("Letter1"));
-        });
+        };
 
         m_board->choose("Exit1");
         QCOMPARE(reported.size(), 1);

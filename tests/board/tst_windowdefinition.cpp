@@ -8,7 +8,7 @@
 #include "board/bevelpanel.h"
 #include "board/bitbtn.h"
 #include "board/boardlabel.h"
-#include "board/clickareacontrol.h"
+#include "board/clickablelabel.h"
 #include "board/imagecontrol.h"
 #include "board/windowdefinition.h"
 #include "game/tiles.h"
@@ -25,7 +25,7 @@ namespace {
 bool isGraphic(const QWidget* control)
 {
     return qobject_cast<const zub::ImageControl*>(control) || qobject_cast<const zub::BoardLabel*>(control) ||
-           qobject_cast<const zub::ClickAreaControl*>(control);
+           qobject_cast<const zub::ClickableLabel*>(control);
 }
 
 bool isRed(QRgb pixel)
@@ -82,10 +82,10 @@ private Q_SLOTS:
     // the tile's click area to within 3 pixels: where the click is taken, the used tile shows.
     void clickAreasLieApartEachUnderItsTile()
     {
-        const QList<zub::ClickAreaControl*> areas = m_board->window().findChildren<zub::ClickAreaControl*>();
+        const QList<zub::ClickableLabel*> areas = m_board->window().findChildren<zub::ClickableLabel*>();
         QCOMPARE(areas.size(), zub::kTileCount + 1);
-        for (const zub::ClickAreaControl* area : areas) {
-            for (const zub::ClickAreaControl* other : areas) {
+        for (const zub::ClickableLabel* area : areas) {
+            for (const zub::ClickableLabel* other : areas) {
                 QVERIFY2(area == other || !area->geometry().intersects(other->geometry()),
                          qPrintable(area->objectName() + QStringLiteral(" overlaps ") + other->objectName()));
             }
@@ -141,9 +141,11 @@ private Q_SLOTS:
             QVERIFY2(font == text->font().family(),
                      qPrintable(text->objectName() + QStringLiteral(": ") + font));
             if (qobject_cast<const zub::BoardLabel*>(text)) {
-                const auto* panel = qobject_cast<const zub::BevelPanel*>(text->parentWidget());
-                QVERIFY2(text->autoFillBackground() &&
-                             text->palette().color(QPalette::Window) == panel->color(),
+                // The panel's own colour shows at its bottom right corner, inside any bevel.
+                QWidget* panel = text->parentWidget();
+                const QColor color =
+                    panel->grab().toImage().pixelColor(panel->width() - 3, panel->height() - 3);
+                QVERIFY2(text->autoFillBackground() && text->palette().color(QPalette::Window) == color,
                          qPrintable(text->objectName()));
             }
         }
@@ -203,7 +205,7 @@ private Q_SLOTS:
         m_board->click(zub::kTiles[tile].Button.toString());
 
         for (int i = 0; i < zub::kTileCount; ++i) {
-            QCOMPARE(m_board->board().Tiles[i].Button.Enabled, i != tile);
+            QCOMPARE(m_board->flags().Tiles[i].Button.Enabled, i != tile);
             QCOMPARE(m_board->find(zub::kTiles[i].Pic.toString())->isHidden(), i != tile);
         }
         m_board->choose(QStringLiteral("Exit1"));

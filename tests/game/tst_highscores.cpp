@@ -54,36 +54,36 @@ private Q_SLOTS:
         f.start();
         f.scoreAndLose(kEasy, 1);
         f.game->GameOverTimerTimer();
-        QVERIFY(!f.board().EnterNamePanel.Visible && !f.board().GameOverPanel.Visible);
+        QVERIFY(!f.flags().EnterNamePanel.Visible && !f.flags().GameOverPanel.Visible);
         const QByteArray file = ReadBytes(f.files.HighScores);
         f.game->NameOkButtonClick();
         QCOMPARE(ReadBytes(f.files.HighScores), file);
         QCOMPARE(f.state().ScorePoints, 100);
-        QVERIFY(!f.board().GameOverPanel.Visible);
+        QVERIFY(!f.flags().GameOverPanel.Visible);
 
         f.scoreAndLose(kEasy, 3);
-        QVERIFY(!f.board().EnterNamePanel.Visible);
+        QVERIFY(!f.flags().EnterNamePanel.Visible);
         f.game->GameOverTimerTimer();
-        QVERIFY(f.board().EnterNamePanel.Visible);
-        QVERIFY(f.board().Timer1.Enabled && !f.board().GameOverTimer.Enabled);
+        QVERIFY(f.flags().EnterNamePanel.Visible);
+        QVERIFY(f.flags().Timer1.Enabled && !f.flags().GameOverTimer.Enabled);
         f.game->setNameText("Ada");
         f.game->NameOkButtonClick();
-        QVERIFY(f.board().GameOverPanel.Visible && !f.board().EnterNamePanel.Visible);
+        QVERIFY(f.flags().GameOverPanel.Visible && !f.flags().EnterNamePanel.Visible);
         QCOMPARE(f.highScores().HSName(9), QStringLiteral("Ada"));
-        QCOMPARE(f.board().ScorePointsLabel.Caption, QStringLiteral("300"));
+        QCOMPARE(f.flags().ScorePointsLabel.Caption, QStringLiteral("300"));
 
         f.scoreAndLose(kEasy, 4);
         f.game->GameOverTimerTimer();
-        QVERIFY(f.board().EnterNamePanel.Visible);
-        QCOMPARE(f.board().NameText, QStringLiteral("Ada"));
+        QVERIFY(f.flags().EnterNamePanel.Visible);
+        QCOMPARE(f.flags().NameText, QStringLiteral("Ada"));
         f.game->NameOkButtonClick();
 
         f.scoreAndLose(kHard, 3);
         f.game->Exit1Click();
-        QVERIFY(!f.board().GameOverTimer.Enabled && !f.board().MovieScreen.Visible);
+        QVERIFY(!f.flags().GameOverTimer.Enabled && !f.flags().MovieScreen.Visible);
         f.cues.take();
         f.game->GameOverTimerTimer();
-        QVERIFY(!f.board().EnterNamePanel.Visible && !f.board().Timer1.Enabled);
+        QVERIFY(!f.flags().EnterNamePanel.Visible && !f.flags().Timer1.Enabled);
         QVERIFY(f.cues.calls.isEmpty());
     }
 
@@ -119,15 +119,15 @@ private Q_SLOTS:
         QVERIFY(Contents(f.files.HighScores) == file);
         QVERIFY(Contents(f.files.HighScoreTemplate) == templateFile);
         for (int rank = 1; rank <= kRankCount; ++rank)
-            QCOMPARE(f.board().HSLabel[2 * rank - 1],
+            QCOMPARE(f.flags().HSLabel[2 * rank - 1],
                      QString::fromLatin1(rank <= ranksShown ? kTable[2 * rank] : "HSLabel1"));
-        QCOMPARE(f.board().HighestScoreLabel.Caption, QStringLiteral("0"));
+        QCOMPARE(f.flags().HighestScoreLabel.Caption, QStringLiteral("0"));
 
         QCOMPARE(f.state().WordLength, 13);
         f.scoreAndLose(kEasy, 5);
         f.game->GameOverTimerTimer();
         QCOMPARE(f.state().ScorePoints, 500);
-        QVERIFY(!f.board().EnterNamePanel.Visible);
+        QVERIFY(!f.flags().EnterNamePanel.Visible);
     }
 
     // A new entry goes in at the first rank it beats as a number, the ranks below move down and the last
@@ -214,18 +214,18 @@ private Q_SLOTS:
         }
         const QByteArrayList held = (file == kMissing ? installed : file).split('\n');
         for (int rank = 1; rank <= kRankCount; ++rank) // the scores shown as the file writes them
-            QCOMPARE(f.board().HSLabel[2 * rank - 1], QString::fromLatin1(held[2 * rank]).remove(u'\r'));
+            QCOMPARE(f.flags().HSLabel[2 * rank - 1], QString::fromLatin1(held[2 * rank]).remove(u'\r'));
         f.scoreAndLose(level, positions);
         f.game->GameOverTimerTimer();
-        QVERIFY(f.board().EnterNamePanel.Visible);
+        QVERIFY(f.flags().EnterNamePanel.Visible);
         f.game->setNameText(typed);
         const QString placing = ErrorOf([&] { f.game->NameOkButtonClick(); });
         QVERIFY2(placing.isNull(), qPrintable(placing));
         QCOMPARE(ReadBytes(f.files.HighScores).split('\n'), expected.split('\n')); // line by line
         const QByteArrayList written = expected.split('\n');
         for (int rank = 1; rank <= kRankCount; ++rank)
-            QCOMPARE(f.board().HSLabel[2 * rank - 1], QString::fromLatin1(written[2 * rank].chopped(1)));
-        QCOMPARE(f.board().HighestScoreLabel.Caption, f.board().HSLabel[1]);
+            QCOMPARE(f.flags().HSLabel[2 * rank - 1], QString::fromLatin1(written[2 * rank].chopped(1)));
+        QCOMPARE(f.flags().HighestScoreLabel.Caption, f.flags().HSLabel[1]);
         QCOMPARE(f.state().ScorePoints, 0);
         QVERIFY(ReadBytes(f.files.HighScoreTemplate) == installed);
     }
@@ -300,7 +300,7 @@ private Q_SLOTS:
         QVERIFY2(loading.isNull(), qPrintable(loading));
         f.scoreAndLose(kEasy, 5);
         f.game->GameOverTimerTimer();
-        QVERIFY(f.board().EnterNamePanel.Visible);
+        QVERIFY(f.flags().EnterNamePanel.Visible);
         const QString path = f.files.HighScores;
         if (change == "cut")
             WriteBytes(path, Joined(kTable.mid(0, 20)));
@@ -321,10 +321,10 @@ private Q_SLOTS:
                  : change == "locked" ? 2
                                       : 1);
         const bool placed = change == "long name";
-        QCOMPARE(f.board().GameOverPanel.Visible, placed);
-        QCOMPARE(f.board().EnterNamePanel.Visible, !placed);
+        QCOMPARE(f.flags().GameOverPanel.Visible, placed);
+        QCOMPARE(f.flags().EnterNamePanel.Visible, !placed);
         QCOMPARE(f.state().ScorePoints, placed ? 0 : 500);
-        QCOMPARE(f.board().HSLabel[13], QString::fromLatin1(placed ? "500" : kTable[14]));
+        QCOMPARE(f.flags().HSLabel[13], QString::fromLatin1(placed ? "500" : kTable[14]));
         // The game goes on: New Game starts a word with the score at 0.
         const QString next = ErrorOf([&] { f.game->Exit1Click(); });
         QVERIFY2(next.isNull(), qPrintable(next));

@@ -49,14 +49,14 @@ private Q_SLOTS:
         for (int wrong = 1; wrong <= allowed; ++wrong) {
             f.miss(1);
             QCOMPARE(f.state().HangPos, firstStage + wrong);
-            QVERIFY(!f.board().MovieScreen.Visible);
+            QVERIFY(!f.flags().MovieScreen.Visible);
         }
         QCOMPARE(f.state().HangPos, 11);
         f.guess("A");
-        QVERIFY(!f.board().MovieScreen.Visible);
+        QVERIFY(!f.flags().MovieScreen.Visible);
         f.miss(1);
         QCOMPARE(f.state().WrongGuessCount, 11);
-        QVERIFY(f.board().MovieScreen.Visible);
+        QVERIFY(f.flags().MovieScreen.Visible);
         QCOMPARE(f.state().LettersFound, 1);
         QCOMPARE(f.state().ScorePoints, points);
     }
@@ -86,13 +86,13 @@ private Q_SLOTS:
         f.start();
         f.chooseLevel(level);
         for (int i = 0; i < guesses.size(); ++i) {
-            QVERIFY(!f.board().WellDonePanel.Visible);
+            QVERIFY(!f.flags().WellDonePanel.Visible);
             f.guess(guesses.mid(i, 1));
             QCOMPARE(f.state().LettersFound, found[i]);
             QCOMPARE(f.state().ScorePoints, found[i] * points);
-            QCOMPARE(f.board().ScorePointsLabel.Caption, QString::number(found[i] * points));
+            QCOMPARE(f.flags().ScorePointsLabel.Caption, QString::number(found[i] * points));
         }
-        QVERIFY(f.board().WellDonePanel.Visible);
+        QVERIFY(f.flags().WellDonePanel.Visible);
     }
 
     // New Word is offered after New Game and after a won word, and taken away by its own use, by a guess,
@@ -104,7 +104,7 @@ private Q_SLOTS:
     {
         GameFixture f({"CAT"});
         const auto available = [&f] {
-            return f.board().NewWordClick.Enabled && !f.board().NewWordPic.Visible;
+            return f.flags().NewWordClick.Enabled && !f.flags().NewWordPic.Visible;
         };
         f.start();
         QVERIFY(!available());
@@ -126,18 +126,18 @@ private Q_SLOTS:
         QCOMPARE(f.state().HangPos, 5);
         QCOMPARE(f.state().LetterPoints, 500);
         QCOMPARE(f.state().LettersFound, 0);
-        QVERIFY(f.board().WellDonePanel.Visible);
+        QVERIFY(f.flags().WellDonePanel.Visible);
         f.game->WinTimerTimer();
-        QVERIFY(!f.board().WellDonePanel.Visible && !f.board().WinTimer.Enabled);
+        QVERIFY(!f.flags().WellDonePanel.Visible && !f.flags().WinTimer.Enabled);
         f.guess("C");
         QVERIFY(!available());
         f.guess("AT");
         f.cues.take();
         f.game->Exit1Click();
         QCOMPARE(f.cues.take(), (QStringList{"Stop BackSound", "Play NewWord"}));
-        QVERIFY(f.board().WellDonePanel.Visible && f.board().WinTimer.Enabled);
+        QVERIFY(f.flags().WellDonePanel.Visible && f.flags().WinTimer.Enabled);
         f.game->WinTimerTimer();
-        QVERIFY(!f.board().WellDonePanel.Visible);
+        QVERIFY(!f.flags().WellDonePanel.Visible);
         QVERIFY(available());
         f.game->NewWordClickClick();
         f.loseWord();
@@ -180,7 +180,7 @@ private Q_SLOTS:
         f.cues.take();
         f.game->GameOverTimerTimer();
         QCOMPARE(f.cues.take(), QStringList{"Play BackSound"});
-        QVERIFY(f.board().Timer1.Enabled && !f.board().GameOverTimer.Enabled);
+        QVERIFY(f.flags().Timer1.Enabled && !f.flags().GameOverTimer.Enabled);
         f.game->Timer1Timer();
         QCOMPARE(f.cues.take(), QStringList{"Play BackSound"});
     }
@@ -207,7 +207,7 @@ private Q_SLOTS:
         f.start();
         for (const QString& command : commands.split(u',', Qt::SkipEmptyParts))
             (f.game.get()->*kCommands.value(command))();
-        QCOMPARE(f.board().Caption, caption);
+        QCOMPARE(f.flags().Caption, caption);
     }
 
     // A level chosen after New Game sets its points, counter, stage and pictures at once (the pictures
@@ -231,7 +231,7 @@ private Q_SLOTS:
         (f.game.get()->*kCommands.value(QTest::currentDataTag()))();
         QCOMPARE(f.state().LetterPoints, points);
         QCOMPARE(f.state().WrongGuessCount, counter);
-        QVERIFY(!f.board().Hints1.Enabled);
+        QVERIFY(!f.flags().Hints1.Enabled);
         const QString chosen = Snapshot(*f.game);
         for (Handler other : {&Game::EnableHints1Click, &Game::EnablePictures1Click, &Game::EnableBoth1Click})
             (f.game.get()->*other)();
@@ -252,17 +252,17 @@ private Q_SLOTS:
         f.game->About1Click();
         f.game->Exit1Click();
         // Easy and 2000+ checked; that each menu has one check mark is checked through the property run.
-        QVERIFY(f.board().EnableHints1.Checked && f.board().N20001.Checked);
-        QCOMPARE(f.board().Caption, QStringLiteral("Hangman Version 1.2 - Level - Easy - Words 2000+"));
+        QVERIFY(f.flags().EnableHints1.Checked && f.flags().N20001.Checked);
+        QCOMPARE(f.flags().Caption, QStringLiteral("Hangman Version 1.2 - Level - Easy - Words 2000+"));
         QCOMPARE(f.state().WrongGuessCount, 0);
-        QVERIFY(f.board().Hints1.Enabled);
-        QVERIFY(f.board().NewWordClick.Enabled && !f.board().NewWordPic.Visible);
+        QVERIFY(f.flags().Hints1.Enabled);
+        QVERIFY(f.flags().NewWordClick.Enabled && !f.flags().NewWordPic.Visible);
         QCOMPARE(f.state().ScorePoints, 0);
-        QCOMPARE(f.board().ScorePointsLabel.Caption, QStringLiteral("0"));
-        QVERIFY(!f.board().MovieScreen.Visible && !f.board().GameOverPanel.Visible &&
-                !f.board().AboutPanel.Visible);
-        QVERIFY(!f.board().Timer1.Enabled);
-        for (const Label& letter : f.board().Letter)
+        QCOMPARE(f.flags().ScorePointsLabel.Caption, QStringLiteral("0"));
+        QVERIFY(!f.flags().MovieScreen.Visible && !f.flags().GameOverPanel.Visible &&
+                !f.flags().AboutPanel.Visible);
+        QVERIFY(!f.flags().Timer1.Enabled);
+        for (const Label& letter : f.flags().Letter)
             QVERIFY(!letter.Visible);
         QCOMPARE(f.word(), QStringLiteral("DOG"));
     }

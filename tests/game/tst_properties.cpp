@@ -44,7 +44,7 @@ private:
     bool step()
     {
         Game& game = *m_fixture.game;
-        const ComponentFlags& board = game.board();
+        const ComponentFlags& flags = game.flags();
         const int event = roll(100);
         if (event < 30) {
             game.LetterClick(char('A' + roll(26)));
@@ -53,7 +53,7 @@ private:
             game.LetterClick(char(word[roll(int(word.size()))].unicode()));
         } else if (event < 66) {
             game.NewWordClickClick();
-        } else if (event < 68 || (event < 75 && board.MovieScreen.Visible)) {
+        } else if (event < 68 || (event < 75 && flags.MovieScreen.Visible)) {
             game.Exit1Click();
             return true;
         } else if (event < 78) {
@@ -66,11 +66,11 @@ private:
         } else if (event < 82) {
             game.setNameText(kNames[roll(int(kNames.size()))]);
             game.NameOkButtonClick();
-        } else if (event < 88 && board.WinTimer.Enabled) {
+        } else if (event < 88 && flags.WinTimer.Enabled) {
             game.WinTimerTimer();
-        } else if (event < 94 && board.GameOverTimer.Enabled) {
+        } else if (event < 94 && flags.GameOverTimer.Enabled) {
             game.GameOverTimerTimer();
-        } else if (board.Timer1.Enabled) {
+        } else if (flags.Timer1.Enabled) {
             game.Timer1Timer();
         }
         return false;
@@ -79,7 +79,7 @@ private:
     void check()
     {
         const GameState& s = m_fixture.state();
-        const ComponentFlags& b = m_fixture.board();
+        const ComponentFlags& b = m_fixture.flags();
         QCOMPARE(s.SwitchPos, s.HangPos);
         QCOMPARE(s.HangPos, s.WrongGuessCount + 1);
         QVERIFY(s.WrongGuessCount >= 0 && s.WrongGuessCount <= 11);

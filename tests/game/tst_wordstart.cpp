@@ -17,8 +17,8 @@ private Q_SLOTS:
     {
         GameFixture f({"FOX"});
         f.game->FormActivate(959, 679);
-        QCOMPARE(f.board().BackPanel.Left, -1);
-        QCOMPARE(f.board().BackPanel.Top, -1);
+        QCOMPARE(f.flags().BackPanel.Left, -1);
+        QCOMPARE(f.flags().BackPanel.Top, -1);
         f.guess("FQ");
         const QString before = Snapshot(*f.game);
         f.cues.take();
@@ -58,12 +58,12 @@ private Q_SLOTS:
         GameFixture f({word});
         f.start();
         QCOMPARE(f.state().WordLength, length);
-        QCOMPARE(f.board().Dashes.Caption, QStringLiteral("_ ").repeated(length).chopped(1));
-        QCOMPARE(f.board().Dashes.Left, lefts[0]);
+        QCOMPARE(f.flags().Dashes.Caption, QStringLiteral("_ ").repeated(length).chopped(1));
+        QCOMPARE(f.flags().Dashes.Left, lefts[0]);
         for (int n = 0; n < kLetterSlotCount; ++n) {
-            QCOMPARE(f.board().Letter[n].Caption, n < length ? QString(word[n]) : QStringLiteral(" "));
-            QCOMPARE(f.state().WordSlot[n], f.board().Letter[n].Caption);
-            QCOMPARE(f.board().Letter[n].Left, lefts[n + 1]);
+            QCOMPARE(f.flags().Letter[n].Caption, n < length ? QString(word[n]) : QStringLiteral(" "));
+            QCOMPARE(f.state().WordSlot[n], f.flags().Letter[n].Caption);
+            QCOMPARE(f.flags().Letter[n].Left, lefts[n + 1]);
         }
     }
 
@@ -94,10 +94,10 @@ private Q_SLOTS:
         QVERIFY2(message.contains(path), qPrintable(message));
         QCOMPARE(f.word(), QStringLiteral("HORSE"));
         QCOMPARE(f.state().WordSlot[0], QStringLiteral("H"));
-        QCOMPARE(f.board().Dashes.Caption, QStringLiteral("_ _ _ _ _"));
-        QCOMPARE(f.board().Letter[0].Left, 154);
-        QVERIFY(!f.board().Letter[0].Visible);
-        QVERIFY(f.board().Tiles[0].Button.Enabled && !f.board().Tiles[7].Pic.Visible);
+        QCOMPARE(f.flags().Dashes.Caption, QStringLiteral("_ _ _ _ _"));
+        QCOMPARE(f.flags().Letter[0].Left, 154);
+        QVERIFY(!f.flags().Letter[0].Visible);
+        QVERIFY(f.flags().Tiles[0].Button.Enabled && !f.flags().Tiles[7].Pic.Visible);
         QCOMPARE(f.state().ScorePoints, words2000 ? 500 : 0); // New Word keeps the score, New Game not
     }
 
@@ -166,9 +166,9 @@ private Q_SLOTS:
         } else {
             CheckErrorNames(message, path, error);
             // The table is left unloaded, and with no word on the board a tile is a wrong letter.
-            QCOMPARE(f.board().HSLabel[0], QStringLiteral("HSLabel1"));
+            QCOMPARE(f.flags().HSLabel[0], QStringLiteral("HSLabel1"));
             f.guess("A");
-            QVERIFY(!f.board().WellDonePanel.Visible && !f.board().WinTimer.Enabled);
+            QVERIFY(!f.flags().WellDonePanel.Visible && !f.flags().WinTimer.Enabled);
             QCOMPARE(f.state().HangPos, 2);
         }
         QVERIFY(Contents(path) == list);

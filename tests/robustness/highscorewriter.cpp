@@ -44,7 +44,7 @@ void PlayGameWorth(Game& game, int score, const QString& player)
             game.NameOkButtonClick();
             return;
         } catch (const Error&) {
-            if (tries == 5 || !game.board().EnterNamePanel.Visible)
+            if (tries == 5 || !game.flags().EnterNamePanel.Visible)
                 throw;
         }
     }

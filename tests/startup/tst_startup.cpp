@@ -4,16 +4,15 @@
 // the board, and the message loop ends through Terminate or the close of a main window, and only then.
 
 #include "assets/datapaths.h"
-#include "assets/medianames.h"
-#include "board/boardcontrols.h"
-#include "board/clickareacontrol.h"
+#include "board/clickablelabel.h"
 #include "board/mainscr.h"
 #include "boardtestdata.h"
+#include "game/cues.h"
 #include "game/game.h"
 #include "platform/error.h"
 #include "platform/media/mediaplayer.h"
+#include "platform/terminate.h"
 #include "startup/application.h"
-#include "startup/clickablelabel.h"
 #include "startup/splash.h"
 #include "startup/startup.h"
 
@@ -218,7 +217,7 @@ private Q_SLOTS:
     void missingMediaFileEndsTheProgramBeforeAnyWindow_data()
     {
         QTest::addColumn<QString>("missing");
-        for (const QString file : zub::MediaNames::All)
+        for (const QString file : zub::kMediaFiles)
             QTest::newRow(qPrintable(file)) << file;
     }
 
@@ -254,15 +253,15 @@ private Q_SLOTS:
         QTest::mouseClick(&Intro().Label2(), Qt::LeftButton);
         QVERIFY(Board().isVisible());
         QTRY_COMPARE(Board().game().state().WordLength, 3);
-        QCOMPARE(Board().game().board().Letter[0].Caption, QStringLiteral("C"));
+        QCOMPARE(Board().game().flags().Letter[0].Caption, QStringLiteral("C"));
 
         // A wrong guess, then the board is activated again: the game goes on where it was.
-        QTest::mouseClick(Board().controls().tileButtons[25], Qt::LeftButton);
+        QTest::mouseClick(Board().findChild<QWidget*>(QStringLiteral("ZButton")), Qt::LeftButton);
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(&Board(), &activate);
         QCoreApplication::processEvents();
         QCOMPARE(Board().game().state().WrongGuessCount, 1);
-        QVERIFY(!Board().game().board().Tiles[25].Button.Enabled);
+        QVERIFY(!Board().game().flags().Tiles[25].Button.Enabled);
 
         QVERIFY(QFile::remove(data.paths().wordList1000()));
         Board().findChild<QAction*>(QStringLiteral("Exit1"))->trigger(); // New Game reads the word list
@@ -279,7 +278,7 @@ private Q_SLOTS:
         bool ranOn = false;
         bool boxClosed = false;
         App().setErrorReporter([&](const QString&) {
-            QTimer::singleShot(0, &App(), [] { App().Terminate(); });
+            QTimer::singleShot(0, &App(), [] { zub::Terminate(); });
             QEventLoop box;
             box.exec();
             boxClosed = true;
@@ -326,11 +325,12 @@ private Q_SLOTS:
                 QTest::mouseClick(&Intro().Label2(), Qt::LeftButton);
                 QVERIFY(Board().isVisible());
                 if (nameEntryOpen) {
-                    Board().controls().EnterNamePanel->show();
-                    QTest::keyClicks(Board().controls().NameText, QStringLiteral("Nobody"));
+                    Board().findChild<QWidget*>(QStringLiteral("EnterNamePanel"))->show();
+                    QTest::keyClicks(Board().findChild<QWidget*>(QStringLiteral("NameText")),
+                                     QStringLiteral("Nobody"));
                 }
                 if (ending == QStringLiteral("exit"))
-                    Board().controls().Exit2->trigger();
+                    Board().findChild<QAction*>(QStringLiteral("Exit2"))->trigger();
                 else
                     Board().close();
             },

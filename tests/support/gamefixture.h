@@ -18,20 +18,12 @@
 
 namespace zub::test {
 
-// In the order of the Cue enumeration.
-inline QString CueName(Cue cue)
-{
-    static const QStringList names{"GameOverMovie", "WinSound", "LoseLetter",
-                                   "BackSound",     "NewWord",  "MediaWin"};
-    return names.value(int(cue));
-}
-
-// Records every Play and Stop in order, as "Play WinSound" or "Stop BackSound".
+// Records every Play and Stop in order, with the name of the cue's player: "Play WinSound", "Stop BackSound".
 class RecordingCuePlayer final : public CuePlayer
 {
 public:
-    void Play(Cue cue) override { calls.append(QStringLiteral("Play ") + CueName(cue)); }
-    void Stop(Cue cue) override { calls.append(QStringLiteral("Stop ") + CueName(cue)); }
+    void Play(Cue cue) override { calls.append(QStringLiteral("Play ") + MediaOf(cue).player); }
+    void Stop(Cue cue) override { calls.append(QStringLiteral("Stop ") + MediaOf(cue).player); }
     // The calls since the last take.
     QStringList take() { return std::exchange(calls, {}); }
 
@@ -82,7 +74,7 @@ public:
     }
 
     const GameState& state() const { return game->state(); }
-    const ComponentFlags& board() const { return game->board(); }
+    const ComponentFlags& flags() const { return game->flags(); }
     const HighScoreTable& highScores() const { return game->highScores(); }
 
     void start() { game->FormActivate(1024, 680); }
@@ -98,7 +90,7 @@ public:
     {
         QString text;
         for (int n = 0; n < state().WordLength; ++n)
-            text += board().Letter[n].Caption.trimmed();
+            text += flags().Letter[n].Caption.trimmed();
         return text;
     }
 
@@ -106,7 +98,7 @@ public:
     void miss(int count)
     {
         for (char letter = 'A'; letter <= 'Z' && count > 0; ++letter) {
-            if (!word().contains(QLatin1Char(letter)) && board().Tiles[letter - 'A'].Button.Enabled) {
+            if (!word().contains(QLatin1Char(letter)) && flags().Tiles[letter - 'A'].Button.Enabled) {
                 game->LetterClick(letter);
                 --count;
             }
@@ -150,7 +142,7 @@ public:
 inline QString Snapshot(const Game& game)
 {
     const GameState& s = game.state();
-    const ComponentFlags& b = game.board();
+    const ComponentFlags& b = game.flags();
     QStringList parts;
     for (int n : {s.ScorePoints, s.LetterPoints, s.WrongGuessCount, s.HangPos, s.SwitchPos, s.LettersFound,
                   s.WordLength, b.BackPanel.Left, b.BackPanel.Top, b.Dashes.Left})

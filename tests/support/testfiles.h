@@ -59,7 +59,6 @@ class FixedRandom final : public RandomSource
 {
 public:
     explicit FixedRandom(int value) : m_value(value) {}
-    void seed(unsigned) override {}
     int next() override { return m_value; }
 
 private:

@@ -74,11 +74,7 @@ void paintTitle(QPainter& painter)
 
 void paintNail(QPainter& painter, QPointF at)
 {
-    painter.save();
-    painter.setPen(QPen(QColor(30, 20, 10), 0.8));
-    painter.setBrush(QColor(170, 160, 150));
-    painter.drawEllipse(at, 2.6, 2.6);
-    painter.restore();
+    PaintRivet(painter, at, 2.6, QColor(30, 20, 10), QColor(170, 160, 150));
 }
 
 // A wooden board with a shadow behind it and a nail in each corner.
@@ -100,7 +96,7 @@ void paintBoardPiece(QPainter& painter, const QRectF& rect, quint32 seed)
 void paintGameBoard(QPainter& painter)
 {
     paintBoardPiece(painter, QRectF(13, 9, 301, 324), 77);
-    paintRecess(painter, OnBackdrop(kHangmanPicture));
+    paintRecess(painter, OnBackdrop(kGallowsPicture));
     paintRecess(painter, OnBackdrop(kScorePanel));
     const QRect score = OnBackdrop(kScorePanel);
     paintEngravedLabel(painter, QStringLiteral("SCORE"),

@@ -27,32 +27,21 @@ enum Stage
     OtherLeg,
 };
 
-const QColor kWood(139, 92, 50);
-const QColor kDarkWood(98, 62, 34);
-const QColor kRope(214, 188, 128);
+using namespace gallows;
+
 const QColor kRopeShade(120, 96, 56);
 
-constexpr qreal kGroundTop = 204;
-constexpr qreal kDeckTop = 212;
-constexpr qreal kRopeX = 184;
 const QPointF kNeck(kRopeX, 100); // where the noose closes
 const QRectF kLoop(kRopeX - 15, 58, 30, 46);
 
 void paintScene(QPainter& painter)
 {
     const QRectF all(QPointF(0, 0), QSizeF(kGallowsSize));
-    painter.fillRect(all,
-                     VerticalGradient(all, {QColor(10, 16, 44), QColor(22, 34, 78), QColor(58, 76, 120)}));
+    painter.fillRect(all, VerticalGradient(all, {kSkyTop, QColor(22, 34, 78), kSkyBottom}));
     PaintStars(painter, QRectF(0, 0, 270, 170), 45, 7);
     PaintMoon(painter, QPointF(238, 46), 15, true);
 
-    QPainterPath hills;
-    hills.moveTo(0, 250);
-    hills.lineTo(0, 182);
-    hills.cubicTo(50, 160, 90, 186, 140, 178);
-    hills.cubicTo(190, 170, 220, 156, 270, 172);
-    hills.lineTo(270, 250);
-    painter.fillPath(hills, QColor(26, 36, 66));
+    painter.fillPath(Hills(), kHills);
 
     const QRectF ground(0, kGroundTop, 270, 250 - kGroundTop);
     QPainterPath field;
@@ -60,7 +49,7 @@ void paintScene(QPainter& painter)
     field.lineTo(0, kGroundTop + 4);
     field.cubicTo(80, kGroundTop - 4, 180, kGroundTop + 2, 270, kGroundTop - 2);
     field.lineTo(270, 250);
-    painter.fillPath(field, VerticalGradient(ground, {QColor(38, 66, 46), QColor(16, 32, 22)}));
+    painter.fillPath(field, VerticalGradient(ground, {kGrassTop, kGrassBottom}));
 
     QRandomGenerator random(11);
     painter.setPen(QPen(QColor(62, 104, 64), 1.0));
@@ -74,24 +63,20 @@ void paintScene(QPainter& painter)
 
 void paintBolt(QPainter& painter, QPointF at)
 {
-    painter.save();
-    painter.setPen(QPen(QColor(30, 26, 24), 0.8));
-    painter.setBrush(QColor(150, 150, 156));
-    painter.drawEllipse(at, 2.2, 2.2);
-    painter.restore();
+    PaintRivet(painter, at, 2.2, QColor(30, 26, 24), QColor(150, 150, 156));
 }
 
 void paintPlatform(QPainter& painter)
 {
-    for (const qreal x : {28.0, 132.0, 232.0}) {
-        PaintWood(painter, QRectF(x, kDeckTop + 10, 10, 250 - kDeckTop - 10), kDarkWood, quint32(x), 1, true);
+    for (const qreal x : kLegLefts) {
+        PaintWood(painter, Leg(x), kDarkWood, quint32(x), 1, true);
     }
     painter.save(); // cross bracing between the legs
     painter.setPen(QPen(kDarkWood.darker(130), 4, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(38, 226), QPointF(132, 246));
     painter.drawLine(QPointF(142, 246), QPointF(232, 226));
     painter.restore();
-    PaintWood(painter, QRectF(20, kDeckTop, 232, 11), kWood, 3, 2);
+    PaintWood(painter, kDeck, kWood, 3, 2);
     // The trapdoor under the rope.
     painter.setPen(QPen(QColor(40, 24, 12), 1.2));
     painter.drawLine(QPointF(kRopeX - 18, kDeckTop + 1), QPointF(kRopeX - 18, kDeckTop + 10));
@@ -103,22 +88,22 @@ void paintPlatform(QPainter& painter)
 
 void paintPost(QPainter& painter)
 {
-    PaintWood(painter, QRectF(52, 10, 15, kDeckTop - 10), kWood, 21, 1.5, true);
+    PaintWood(painter, kPost, kWood, 21, 1.5, true);
     PaintWood(painter, QRectF(45, kDeckTop - 8, 29, 8), kDarkWood, 22, 1.5);
 }
 
 void paintBeam(QPainter& painter)
 {
-    PaintWood(painter, QRectF(40, 9, 170, 15), kWood, 31, 1.5);
+    PaintWood(painter, kBeam, kWood, 31, 1.5);
     paintBolt(painter, QPointF(59.5, 16.5));
 }
 
 void paintBrace(QPainter& painter)
 {
     painter.save();
-    painter.translate(66, 78);
-    painter.rotate(-48);
-    PaintWood(painter, QRectF(-4, -5, 78, 10), kWood.darker(108), 41, 1.5);
+    painter.translate(kBraceCentre);
+    painter.rotate(kBraceAngle);
+    PaintWood(painter, kBraceTimber, kWood.darker(108), 41, 1.5);
     painter.restore();
     paintBolt(painter, QPointF(62, 73));
     paintBolt(painter, QPointF(113, 28));

@@ -259,4 +259,13 @@ QLinearGradient VerticalGradient(const QRectF& rect, std::initializer_list<QColo
     return gradient;
 }
 
+void PaintRivet(QPainter& painter, QPointF at, qreal radius, const QColor& rim, const QColor& face)
+{
+    painter.save();
+    painter.setPen(QPen(rim, 0.8));
+    painter.setBrush(face);
+    painter.drawEllipse(at, radius, radius);
+    painter.restore();
+}
+
 } // namespace zub::artgen

@@ -52,6 +52,9 @@ void PaintWood(QPainter& painter, const QRectF& rect, const QColor& base, quint3
                bool vertical = false);
 
 // A vertical gradient through the given colours, evenly spaced from the top of `rect` to its bottom.
+// A round nail or bolt head: a disc of `face` at `at` with a thin `rim`.
+void PaintRivet(QPainter& painter, QPointF at, qreal radius, const QColor& rim, const QColor& face);
+
 QLinearGradient VerticalGradient(const QRectF& rect, std::initializer_list<QColor> colours);
 
 } // namespace zub::artgen

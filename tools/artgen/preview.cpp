@@ -48,7 +48,7 @@ void paintPanel(QPainter& painter, const QRect& panel, const QString& text, QPoi
 
 QImage boardPreview(const QList<ArtFile>& files)
 {
-    QImage board(960, 660, QImage::Format_RGB32);
+    QImage board(kBoardSize, QImage::Format_RGB32);
     board.fill(Qt::black);
     QPainter painter(&board);
     PrepareArtPainter(painter);
@@ -58,19 +58,21 @@ QImage boardPreview(const QList<ArtFile>& files)
                           decoded(files, QStringLiteral("%1Pic.bmp").arg(QLatin1Char(letter))));
     }
     painter.drawImage(kNewWordPicture.topLeft(), decoded(files, QStringLiteral("NewWordPic.bmp")));
-    painter.drawImage(kHangmanPicture.topLeft(), decoded(files, QStringLiteral("HANGPOS6.dib")));
+    painter.drawImage(kGallowsPicture.topLeft(), decoded(files, QStringLiteral("HANGPOS6.dib")));
     painter.drawImage(kSwitchPicture.topLeft(), decoded(files, QStringLiteral("SWITCHPOS6.dib")));
-    paintPanel(painter, kScorePanel, QStringLiteral("2500"), QPoint(2, 3));
-    paintPanel(painter, kBestScorePanel, QStringLiteral("12750"), QPoint(6, 0));
+    const ComponentFlags start;
+    paintPanel(painter, kScorePanel, QStringLiteral("2500"), QPoint(start.ScorePointsLabel.Left, 3));
+    paintPanel(painter, kBestScorePanel, QStringLiteral("12750"), QPoint(start.HighestScoreLabel.Left, 0));
     painter.fillRect(kWordPanel, Qt::white);
     painter.setPen(kMaroon);
     painter.setFont(ArtFont(Typeface::Sans, 32, true));
-    painter.drawText(kWordPanel.topLeft() + QPoint(17, 50 + 30), QStringLiteral("_ _ _ _ _ _ _"));
+    // Texts are drawn from their baseline, 30 pixels below the top of their labels.
+    painter.drawText(kWordPanel.topLeft() + QPoint(start.Dashes.Left, kDashesTop + 30),
+                     QStringLiteral("_ _ _ _ _ _ _"));
     painter.setFont(ArtFont(Typeface::SansNarrow, 32, true));
-    const int lefts[] = {15, 42, 70, 100, 130, 160, 190};
     const char word[] = "GA  O S";
     for (int i = 0; i < 7; ++i) {
-        painter.drawText(kWordPanel.topLeft() + QPoint(lefts[i] + 4, 35 + 30),
+        painter.drawText(kWordPanel.topLeft() + QPoint(start.Letter[i].Left + 4, kLetterTop + 30),
                          QString(QChar::fromLatin1(word[i])));
     }
     return board;
@@ -99,12 +101,17 @@ QImage panelsPreview(const QList<ArtFile>& files)
     sheet.fill(QColor(190, 190, 190)); // the panels' button-face grey
     QPainter painter(&sheet);
     PrepareArtPainter(painter);
-    painter.drawImage(QRect(10 + 5, 10 + 10, 331, 181), decoded(files, QStringLiteral("entername.jpg")));
-    painter.fillRect(QRect(10 + 32, 10 + 65, 269, 37), Qt::white);              // the name field
-    painter.fillRect(QRect(10 + 127, 10 + 146, 99, 45), QColor(225, 225, 225)); // the OK button
-    painter.drawImage(QRect(380 + 5, 10 + 5, 316, 116), decoded(files, QStringLiteral("welldone.jpg")));
-    painter.drawImage(QPoint(730 + 5, 10 + 5), decoded(files, QStringLiteral("about.jpg")));
-    painter.fillRect(QRect(730 + 125, 10 + 210, 66, 31), QColor(225, 225, 225)); // its OK button
+    // The three panels side by side, each at its place on the sheet.
+    const QPoint enterName(10, 10);
+    const QPoint wellDone(380, 10);
+    const QPoint about(730, 10);
+    painter.drawImage(kNameEntryPicture.translated(enterName),
+                      decoded(files, QStringLiteral("entername.jpg")));
+    painter.fillRect(kNameField.translated(enterName), Qt::white);
+    painter.fillRect(kNameOkButton.translated(enterName), QColor(225, 225, 225));
+    painter.drawImage(kWellDonePicture.translated(wellDone), decoded(files, QStringLiteral("welldone.jpg")));
+    painter.drawImage(kAboutPicture.topLeft() + about, decoded(files, QStringLiteral("about.jpg")));
+    painter.fillRect(kAboutOkButton.translated(about), QColor(225, 225, 225));
     return sheet;
 }
 

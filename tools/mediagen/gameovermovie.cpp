@@ -11,17 +11,11 @@ namespace {
 
 using namespace gameover;
 
-const QColor kWood(139, 92, 50);
-const QColor kDarkWood(98, 62, 34);
-const QColor kRope(214, 188, 128);
-const QColor kFigure(226, 220, 204);
-const QColor kCream(255, 244, 214);
+using namespace gallows;
 
-// The layout of the board's gallows picture, so the movie continues it in place.
-constexpr double kGroundTop = 204;
-constexpr double kDeckTop = 212;
-constexpr double kRopeX = 184;
-constexpr double kBeamBottom = 24;
+const QColor kFigure(226, 220, 204);
+
+constexpr double kBeamBottom = kBeam.bottom();
 constexpr double kTrapLeft = 166;
 constexpr double kTrapRight = 202;
 constexpr double kDrop = 24; // how far the figure falls when the trapdoor opens
@@ -29,37 +23,31 @@ constexpr double kDrop = 24; // how far the figure falls when the trapdoor opens
 void paintScene(QPainter& painter, double time)
 {
     const QRectF all(QPointF(0, 0), QSizeF(kFrameSize));
-    PaintNightSky(painter, all, QColor(10, 16, 44), QColor(58, 76, 120), time, 40);
-    QPainterPath hills;
-    hills.moveTo(0, 250);
-    hills.lineTo(0, 182);
-    hills.cubicTo(50, 160, 90, 186, 140, 178);
-    hills.cubicTo(190, 170, 220, 156, 270, 172);
-    hills.lineTo(270, 250);
-    painter.fillPath(hills, QColor(26, 36, 66));
+    PaintNightSky(painter, all, kSkyTop, kSkyBottom, time, 40);
+    painter.fillPath(Hills(), kHills);
     QLinearGradient grass(0, kGroundTop, 0, 250);
-    grass.setColorAt(0.0, QColor(38, 66, 46));
-    grass.setColorAt(1.0, QColor(16, 32, 22));
+    grass.setColorAt(0.0, kGrassTop);
+    grass.setColorAt(1.0, kGrassBottom);
     painter.fillRect(QRectF(0, kGroundTop, 270, 250 - kGroundTop), grass);
 }
 
 void paintGallows(QPainter& painter, double time)
 {
-    for (const double x : {28.0, 132.0, 232.0}) {
-        PaintBeam(painter, QRectF(x, kDeckTop + 10, 10, 250 - kDeckTop - 10), kDarkWood);
+    for (const double x : kLegLefts) {
+        PaintBeam(painter, Leg(x), kDarkWood);
     }
-    PaintBeam(painter, QRectF(52, 10, 15, kDeckTop - 10), kWood);
-    PaintBeam(painter, QRectF(40, 9, 170, 15), kWood);
+    PaintBeam(painter, kPost, kWood);
+    PaintBeam(painter, kBeam, kWood);
     painter.save();
-    painter.translate(66, 78);
-    painter.rotate(-48);
-    PaintBeam(painter, QRectF(-4, -5, 78, 10), kWood.darker(108));
+    painter.translate(kBraceCentre);
+    painter.rotate(kBraceAngle);
+    PaintBeam(painter, kBraceTimber, kWood.darker(108));
     painter.restore();
 
     // The deck, with the trapdoor's two flaps swinging down from their hinges.
     const double open = EaseOut(Phase(time, kTrapdoorOpens, kTrapdoorOpen));
-    PaintBeam(painter, QRectF(20, kDeckTop, kTrapLeft - 20, 11), kWood);
-    PaintBeam(painter, QRectF(kTrapRight, kDeckTop, 252 - kTrapRight, 11), kWood);
+    PaintBeam(painter, QRectF(kDeck.left(), kDeckTop, kTrapLeft - kDeck.left(), kDeck.height()), kWood);
+    PaintBeam(painter, QRectF(kTrapRight, kDeckTop, kDeck.right() - kTrapRight, kDeck.height()), kWood);
     if (open > 0.0) {
         painter.fillRect(QRectF(kTrapLeft, kDeckTop, kTrapRight - kTrapLeft, 11), QColor(8, 6, 6));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assets/gallowsgeometry.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -10,7 +12,7 @@ namespace zub::mediagen {
 // frame stays on the board until a new game starts, so it is a finished picture of its own.
 namespace gameover {
 
-constexpr QSize kFrameSize(270, 250);
+constexpr QSize kFrameSize = gallows::kSize; // exactly over the gallows picture
 constexpr int kFramesPerSecond = 12;
 constexpr double kLength = 4.0;
 

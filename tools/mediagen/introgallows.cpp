@@ -1,5 +1,6 @@
 #include "introgallows.h"
 
+#include "assets/gallowsgeometry.h"
 #include "easing.h"
 #include "introtimeline.h"
 #include "moviepaint.h"
@@ -10,10 +11,9 @@ namespace {
 
 using namespace intro;
 
-const QColor kWood(139, 92, 50);
-const QColor kRope(214, 188, 128);
-const QColor kCream(255, 244, 214);
-const QColor kGold(255, 190, 60);
+// The same wood and rope as the gallows pictures.
+using gallows::kRope;
+using gallows::kWood;
 
 // The gallows, in frame pixels.
 const QRectF kBase(60, kGroundLine - 14, 210, 14);

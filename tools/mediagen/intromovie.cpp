@@ -18,9 +18,7 @@ using namespace intro;
 const QColor kSkyTop(6, 8, 20);
 const QColor kSkyBottom(22, 28, 56);
 const QColor kGround(13, 16, 28);
-const QColor kCream(255, 244, 214);
 const QColor kMaroon(128, 0, 0);
-const QColor kGold(255, 190, 60);
 const QColor kMiss(222, 84, 70);
 
 // The word row, right of the gallows.

@@ -1,7 +1,7 @@
 #include "mediafiles.h"
 
-#include "assets/medianames.h"
 #include "cuesounds.h"
+#include "game/cues.h"
 #include "gameovermovie.h"
 #include "intromovie.h"
 #include "introtimeline.h"
@@ -43,11 +43,11 @@ void WriteMediaFiles(const QString& folder, const QString& encoderProgram)
     {
         QLatin1StringView name;
         AudioBuffer (*make)();
-    } sounds[] = {{MediaNames::BackSound, BackgroundMusic},
-                  {MediaNames::MediaWin, FoundLetterSound},
-                  {MediaNames::LoseLetter, WrongLetterSound},
-                  {MediaNames::WinSound, WonWordSound},
-                  {MediaNames::NewWord, NewWordSound}};
+    } sounds[] = {{MediaOf(Cue::BackSound).file, BackgroundMusic},
+                  {MediaOf(Cue::MediaWin).file, FoundLetterSound},
+                  {MediaOf(Cue::LoseLetter).file, WrongLetterSound},
+                  {MediaOf(Cue::WinSound).file, WonWordSound},
+                  {MediaOf(Cue::NewWord).file, NewWordSound}};
     for (const auto& sound : sounds) {
         WriteWav(sound.make(), pathOf(sound.name));
         report(pathOf(sound.name));
@@ -60,26 +60,26 @@ void WriteMediaFiles(const QString& folder, const QString& encoderProgram)
     const QString introSound = scratch.filePath(QStringLiteral("intro.wav"));
     WriteWav(IntroSoundtrack(), introSound);
     WriteMovie(encoderProgram,
-               {.path = pathOf(MediaNames::Media),
+               {.path = pathOf(kIntroMovie),
                 .frameSize = intro::kFrameSize,
                 .framesPerSecond = intro::kFramesPerSecond,
                 .frameCount = intro::FrameCount(),
                 .quality = kIntroQuality,
                 .soundtrackWav = introSound},
                IntroFrame);
-    report(pathOf(MediaNames::Media));
+    report(pathOf(kIntroMovie));
 
     const QString gameOverSound = scratch.filePath(QStringLiteral("gameover.wav"));
     WriteWav(GameOverSoundtrack(), gameOverSound);
     WriteMovie(encoderProgram,
-               {.path = pathOf(MediaNames::GameOverMovie),
+               {.path = pathOf(MediaOf(Cue::GameOverMovie).file),
                 .frameSize = gameover::kFrameSize,
                 .framesPerSecond = gameover::kFramesPerSecond,
                 .frameCount = gameover::FrameCount(),
                 .quality = kGameOverQuality,
                 .soundtrackWav = gameOverSound},
                GameOverFrame);
-    report(pathOf(MediaNames::GameOverMovie));
+    report(pathOf(MediaOf(Cue::GameOverMovie).file));
 }
 
 } // namespace zub::mediagen

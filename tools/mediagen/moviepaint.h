@@ -13,6 +13,10 @@ namespace zub::mediagen {
 // Drawing routines shared by the two movies: the title font, text outlines, glows, the night sky and
 // wooden beams.
 
+// The colours of the movies' lettering: cream for words and figures, gold for what shines.
+inline const QColor kCream(255, 244, 214);
+inline const QColor kGold(255, 190, 60);
+
 // Registers the bold sans-serif face the movies are lettered in; throws std::runtime_error naming the
 // font file if it is missing, so a movie is never lettered in some fallback face.
 void LoadMovieFonts();

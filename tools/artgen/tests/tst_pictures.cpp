@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTest>
 
+using namespace zub;
 using namespace zub::artgen;
 
 namespace {

@@ -2,18 +2,18 @@
 
 #include "board/clicktracker.h"
 
-#include <QWidget>
+#include <QLabel>
 
 namespace zub {
 
-// An invisible click area over a picture of the backdrop. It draws nothing; it reports a click (a left
-// press and release both inside it) only while it is visible and enabled.
-class ClickAreaControl : public QWidget
+// A label that reports a click: a left press released over it, as a button would, only while it is visible
+// and enabled. Without text or picture it draws nothing: the board's click areas over the backdrop.
+class ClickableLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    explicit ClickAreaControl(QWidget* parent = nullptr);
+    using QLabel::QLabel;
 
 Q_SIGNALS:
     void clicked();

@@ -1,4 +1,4 @@
-#include "startup/clickablelabel.h"
+#include "board/clickablelabel.h"
 
 namespace zub {
 

@@ -1,0 +1,12 @@
+#include "platform/terminate.h"
+
+#include <QCoreApplication>
+
+namespace zub {
+
+void Terminate()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace zub
