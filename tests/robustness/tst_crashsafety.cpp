@@ -149,8 +149,8 @@ private Q_SLOTS:
         // over, which name no process.
         WriteBytes(TablePath() + QStringLiteral(".lock"),
                    "999999999\nrobustness_highscorewriter\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        for (const QString& helper :
-             {QStringLiteral(".lock.rmlock"), QStringLiteral(".lock.rmlock.rmlock")}) {
+        for (const QString& helper : {QStringLiteral(".lock.rmlock"), QStringLiteral(".lock.rmlock.rmlock"),
+                                      QStringLiteral(".lock.rmlock.rmlock.rmlock")}) {
             QFile lock(TablePath() + helper);
             QVERIFY(lock.open(QIODevice::WriteOnly));
             QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-5),
