@@ -22,14 +22,13 @@ namespace {
 // a running process holds it.
 bool RemoveNamelessLock(QLockFile& lock)
 {
-    constexpr qint64 kNamelessAfterMs = 1000;
     qint64 pid = 0;
     QString host;
     QString app;
     if (lock.getLockInfo(&pid, &host, &app))
         return false;
     const QDateTime written = QFileInfo(lock.fileName()).lastModified();
-    return written.isValid() && written.msecsTo(QDateTime::currentDateTime()) > kNamelessAfterMs &&
+    return written.isValid() && written.msecsTo(QDateTime::currentDateTime()) > FileLock::kNamelessAfterMs &&
            lock.removeStaleLockFile();
 }
 
