@@ -4,8 +4,11 @@
 
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QThread>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -19,27 +22,33 @@ namespace {
 // a running process holds it.
 bool RemoveNamelessLock(QLockFile& lock)
 {
-    constexpr qint64 kNamelessAfterMs = 1000;
     qint64 pid = 0;
     QString host;
     QString app;
     if (lock.getLockInfo(&pid, &host, &app))
         return false;
     const QDateTime written = QFileInfo(lock.fileName()).lastModified();
-    return written.isValid() && written.msecsTo(QDateTime::currentDateTime()) > kNamelessAfterMs &&
+    return written.isValid() && written.msecsTo(QDateTime::currentDateTime()) > FileLock::kNamelessAfterMs &&
            lock.removeStaleLockFile();
 }
 
-// A game killed while it took over a stale lock can leave QLockFile's own helper locks behind (the lock's
-// name with ".rmlock", and that with ".rmlock" again). One that names no process would block every later
-// take-over for 30 s; one whose process has ended is taken over and removed.
+// A game killed while it took over a stale lock can leave QLockFile's own helper locks behind: the lock's
+// name with ".rmlock", and, when that helper was itself taken over, ".rmlock" again, to any depth. One
+// that names no process would block every later take-over for 30 s; one whose process has ended is taken
+// over and removed. The deepest go first, as each guards the take-over of the one above it.
 void RemoveLeftHelperLocks(const QString& lockName)
 {
-    const QString helper = lockName + QStringLiteral(".rmlock");
-    for (const QString& name : {helper + QStringLiteral(".rmlock"), helper}) {
-        if (!QFileInfo::exists(name))
+    const QFileInfo lock(lockName);
+    QStringList names = lock.absoluteDir().entryList({lock.fileName() + QStringLiteral(".rmlock*")},
+                                                     QDir::Files | QDir::Hidden | QDir::System);
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    const QRegularExpression helper(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(lock.fileName()) + QStringLiteral("(\\.rmlock)+")));
+    for (const QString& name : std::as_const(names)) {
+        if (!helper.match(name).hasMatch())
             continue;
-        QLockFile left(name);
+        QLockFile left(lock.absoluteDir().filePath(name));
         if (!RemoveNamelessLock(left) && left.tryLock(0))
             left.unlock();
     }

@@ -21,6 +21,9 @@ public:
     FileLock& operator=(const FileLock&) = delete;
 
     static constexpr int kWaitMs = 2000; // how long a lock held by a running game is waited on
+    // A lock file that still names no process this long after it was made is known to be left by a game
+    // killed as it made it, and is removed; a younger one may be one a running game is still writing.
+    static constexpr int kNamelessAfterMs = 1000;
 
 private:
     QLockFile m_lock;

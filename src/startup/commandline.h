@@ -10,4 +10,18 @@ namespace zub {
 // Returns the exit status when the program ends here, nothing when the game is to start.
 std::optional<int> AnswerCommandLine(int argc, char* argv[]);
 
+// Lives while the application object is made. A display that is set but cannot be reached (a stale
+// DISPLAY, a WAYLAND_DISPLAY naming no socket) then ends the program with one line naming it and status
+// 1, where Qt would print its own advice and abort with a core dump. The messages Qt gives meanwhile are
+// held back, and passed on as they came once the display was reached.
+class UnreachableDisplayGuard
+{
+public:
+    UnreachableDisplayGuard();
+    ~UnreachableDisplayGuard();
+
+    UnreachableDisplayGuard(const UnreachableDisplayGuard&) = delete;
+    UnreachableDisplayGuard& operator=(const UnreachableDisplayGuard&) = delete;
+};
+
 } // namespace zub
