@@ -3,7 +3,7 @@
 // overlap and each lies over its own tile, panels, buttons and edits lie above the images and labels they
 // overlap, every picture and font is found, and a click where each tile lies plays that tile's letter.
 // Grabbed on the offscreen screen, the backdrop fills its place at its own size, and a used tile shows
-// its letter in white where the backdrop shows it in red.
+// its letter in white where the backdrop shows it in red. The board's timers keep the game's times.
 #include "assets/storedpictures.h"
 #include "board/bevelpanel.h"
 #include "board/bitbtn.h"
@@ -17,6 +17,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -55,8 +56,8 @@ class WindowDefinitionTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { m_board = std::make_unique<ShownBoard>(); }
-    void cleanupTestCase()
+    void init() { m_board = std::make_unique<ShownBoard>(); }
+    void cleanup()
     {
         QVERIFY2(m_board->errors().isEmpty(), qPrintable(m_board->errors().join(QLatin1Char('\n'))));
         m_board.reset();
@@ -187,7 +188,6 @@ private Q_SLOTS:
         QVERIFY2(redBefore > 40, qPrintable(counts));
         QVERIFY2(redAfter < redBefore / 4, qPrintable(counts));
         QVERIFY2(whiteAfter > whiteBefore + redBefore / 2, qPrintable(counts));
-        m_board->choose(QStringLiteral("Exit1")); // every tile new again for the next test
     }
 
     void everyTilePlaysItsOwnLetter_data()
@@ -197,8 +197,7 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(zub::kTiles[i].Button.toString())) << i;
     }
 
-    // A click on the tile uses exactly that tile's letter and shows its used-tile picture; New Game then
-    // makes every tile new again for the next row.
+    // A click on the tile uses exactly that tile's letter and shows its used-tile picture.
     void everyTilePlaysItsOwnLetter()
     {
         QFETCH(int, tile);
@@ -208,7 +207,31 @@ private Q_SLOTS:
             QCOMPARE(m_board->flags().Tiles[i].Button.Enabled, i != tile);
             QCOMPARE(m_board->find(zub::kTiles[i].Pic.toString())->isHidden(), i != tile);
         }
-        m_board->choose(QStringLiteral("Exit1"));
+    }
+
+    void timersKeepTheGamesTimes_data()
+    {
+        QTest::addColumn<QString>("timer");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<bool>("running");
+        QTest::newRow("well-done panel") << "WinTimer" << 2500 << false;
+        QTest::newRow("name entry after a loss") << "GameOverTimer" << 6000 << false;
+        QTest::newRow("music") << "Timer1" << 16000 << true;
+    }
+
+    // The well-done panel shows for 2.5 s, the name entry comes 6 s after a loss, and the music returns
+    // every 16 s from the moment the board is built: each timer ticks on the millisecond, again and again
+    // while the rules keep it enabled, and only the music's timer runs on a new board.
+    void timersKeepTheGamesTimes()
+    {
+        QFETCH(QString, timer);
+        QFETCH(int, interval);
+        QFETCH(bool, running);
+        const QTimer* shown = m_board->find<QTimer>(timer);
+        QCOMPARE(shown->interval(), interval);
+        QCOMPARE(shown->isActive(), running);
+        QVERIFY(!shown->isSingleShot());
+        QCOMPARE(shown->timerType(), Qt::PreciseTimer);
     }
 
 private:

@@ -13,17 +13,23 @@ using namespace zub::test;
 
 namespace {
 
-// The table with a new entry at rank: the ranks from there down move one place, rank 10 drops out.
-QByteArrayList Placed(QByteArrayList lines, const QByteArray& name, const QByteArray& score, int rank)
+// The table after a placement, rank by rank as order gives it: "3" is the entry that held rank 3 in lines,
+// "new" the placed one; every other line stays.
+QByteArrayList Ranked(const QByteArrayList& lines, const QByteArray& name, const QByteArray& score,
+                      const char* order)
 {
-    for (int below = kRankCount; below > rank; --below) {
-        lines[2 * below - 1] = lines[2 * below - 3];
-        lines[2 * below] = lines[2 * below - 2];
+    QByteArrayList ranked = lines;
+    const QByteArrayList from = QByteArray(order).split(' ');
+    for (int rank = 1; rank <= kRankCount; ++rank) {
+        const int old = from[rank - 1].toInt(); // 0 for "new"
+        ranked[2 * rank - 1] = old ? lines[2 * old - 1] : name;
+        ranked[2 * rank] = old ? lines[2 * old] : score;
     }
-    lines[2 * rank - 1] = name;
-    lines[2 * rank] = score;
-    return lines;
+    return ranked;
 }
+
+// 500 points go after the 500 of rank 6.
+constexpr const char* kAtRank7 = "1 2 3 4 5 6 new 7 8 9";
 
 // A game of one word over a high-score file and its template, each written as given (or left out, or a
 // folder).
@@ -146,24 +152,26 @@ private Q_SLOTS:
         // points, which beat 400 and not the 500 of rank 6.
         const auto row = [](const char* name, const QByteArrayList& lines, const QByteArray& file,
                             const QString& typed = QStringLiteral("Kim"), const QByteArray& stored = "Kim",
-                            int level = kEasy, int positions = 5, int rank = 7) {
+                            int level = kEasy, int positions = 5, const char* order = kAtRank7) {
             const int score = positions * (level == kEasy ? 100 : level == kNormal ? 250 : 500);
             QTest::newRow(name) << file << level << positions << typed
-                                << Joined(Placed(lines, stored, QByteArray::number(score), rank));
+                                << Joined(Ranked(lines, stored, QByteArray::number(score), order));
         };
         const QByteArray bom = "\xef\xbb\xbf";
         row("as installed", kTable, Joined(kTable));
         row("first game: a copy of the installed table", kTable, kMissing);
-        row("2000 above all", kTable, Joined(kTable), "Kim", "Kim", kHard, 4, 1);
-        row("1250 after 1500", kTable, Joined(kTable), "Kim", "Kim", kNormal, 5, 2);
-        row("1000 after the equal 1000", kTable, Joined(kTable), "Kim", "Kim", kEasy, 10, 4);
-        row("200 after the equal 200", kTable, Joined(kTable), "Kim", "Kim", kEasy, 2, 10);
+        row("2000 above all", kTable, Joined(kTable), "Kim", "Kim", kHard, 4, "new 1 2 3 4 5 6 7 8 9");
+        row("1250 after 1500", kTable, Joined(kTable), "Kim", "Kim", kNormal, 5, "1 new 2 3 4 5 6 7 8 9");
+        row("1000 after the equal 1000", kTable, Joined(kTable), "Kim", "Kim", kEasy, 10,
+            "1 2 3 new 4 5 6 7 8 9");
+        row("200 after the equal 200", kTable, Joined(kTable), "Kim", "Kim", kEasy, 2,
+            "1 2 3 4 5 6 7 8 9 new");
         row("LF line ends", kTable, Joined(kTable, "\n"));
         row("twenty-one lines", kTable.mid(0, 21), Joined(kTable.mid(0, 21)));
         const QByteArrayList longer = kTable + QByteArrayList{"kept", "", "also kept"};
         row("lines after the table", longer, Joined(longer));
         QTest::newRow("byte-order mark") << bom + Joined(kTable) << int(kEasy) << 5 << "Kim"
-                                         << bom + Joined(Placed(kTable, "Kim", "500", 7));
+                                         << bom + Joined(Ranked(kTable, "Kim", "500", kAtRank7));
         row("megabyte typed name", kTable, Joined(kTable), QString(1 << 20, u'K'), QByteArray(1 << 20, 'K'));
         row("empty name", kTable, Joined(kTable), "", "");
         // Line breaks of every kind would split the name's line: each becomes a blank.

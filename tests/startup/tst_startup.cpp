@@ -176,6 +176,7 @@ private Q_SLOTS:
         intro.show();
         QVERIFY(QTest::qWaitForWindowExposed(&intro));
         QCOMPARE(intro.Timer1().interval(), 1000);
+        QVERIFY(!intro.Timer1().isSingleShot());
         for (int tick = 0; tick < ticks; ++tick)
             intro.Timer1Timer();
 
