@@ -3,15 +3,22 @@
 // Missing and broken files are the robustness tests' part.
 #include "boardtestdata.h"
 #include "platform/media/mediaplayer.h"
+#include "platform/media/moviethread.h"
 #include "platform/media/soundcue.h"
 #include "testfiles.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QWidget>
+#include <algorithm>
+#include <atomic>
 #include <memory>
+#include <random>
 
 using zub::MediaPlayer;
 using namespace zub::test;
@@ -108,8 +115,67 @@ private Q_SLOTS:
         QVERIFY(!player.isPlaying());
     }
 
+    // Movies played and then stopped or dropped at random moments of their start, while the media system
+    // may still be building their playback, never stall the movie thread nor make a good file reported as
+    // broken: a movie played after them plays to its end, and the program ends with one more movie just
+    // started. ZUB_MOVIE_SECONDS=60 makes a long run.
+    void moviesTakenDownAtAnyMomentOfTheirStartLeaveTheMovieThreadFree()
+    {
+        QStringList movies{m_dir.filePath(QStringLiteral("tone.avi"))};
+        BoardTestData::WriteTone(movies.first(), 120);
+        if (const QString game = QStringLiteral(ZUB_SOURCE_DATA_DIR "/Intro/Game over.avi");
+            QFileInfo::exists(game))
+            movies << game;
+        const quint32 seed = QRandomGenerator::system()->generate();
+        qInfo("random moments drawn from seed %u", seed);
+        std::mt19937 random(seed);
+        QStringList failures;
+        const auto newPlayer = [&](const QString& movie) {
+            auto player = std::make_unique<MediaPlayer>();
+            connect(player.get(), &MediaPlayer::failed, [&](const QString& why) { failures << why; });
+            player->Open(movie);
+            return player;
+        };
+        std::vector<std::unique_ptr<MediaPlayer>> players;
+        for (const QString& movie : movies)
+            players.push_back(newPlayer(movie));
+        // Whether the movie thread has taken every request made so far, within 10 s: each round starts on an
+        // idle thread, and a stalled one fails the test.
+        auto* marker = new QObject;
+        marker->moveToThread(&zub::MovieThread());
+        const auto caughtUp = [marker] {
+            const auto reached = std::make_shared<std::atomic_bool>(false);
+            QMetaObject::invokeMethod(marker, [reached] { *reached = true; });
+            for (int waited = 0; !*reached && waited < 10000; ++waited)
+                QThread::usleep(1000);
+            return bool(*reached);
+        };
+        const int seconds = std::max(3, qEnvironmentVariableIntValue("ZUB_MOVIE_SECONDS"));
+        QElapsedTimer running;
+        running.start();
+        while (running.elapsed() < 1000 * seconds) {
+            std::unique_ptr<MediaPlayer>& player = players[random() % players.size()];
+            player->Play();
+            QThread::usleep(1u << (random() % 15)); // from a microsecond to 16 ms into its start
+            if (random() % 2)
+                player->Stop();
+            else
+                player = newPlayer(player->fileName());
+            QVERIFY2(caughtUp(), "the movie thread stalled");
+        }
+        marker->deleteLater();
+        players.clear();
+        const auto last = newPlayer(movies.first());
+        last->Play();
+        QTRY_COMPARE_WITH_TIMEOUT(last->timesPlayedToEnd(), 1, 20000);
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+        m_startedAtExit.Open(movies.first());
+        m_startedAtExit.Play();
+    }
+
 private:
     QTemporaryDir m_dir;
+    MediaPlayer m_startedAtExit;
 };
 
 QTEST_MAIN(MediaPlayerTest)
