@@ -275,7 +275,7 @@ private Q_SLOTS:
     // it, also while a nested loop runs, as it does while an error box is open.
     void onlyTerminateEndsTheLoopAlsoFromAnOpenErrorBox()
     {
-        auto [intro, board] = IntroBeforeAStandInBoard();
+        const StandIn shown = IntroBeforeAStandInBoard(); // whole: clang 14 cannot capture unpacked names
         bool ranOn = false;
         bool boxClosed = false;
         App().setErrorReporter([&](const QString&) {
@@ -286,8 +286,8 @@ private Q_SLOTS:
         });
 
         QVERIFY(LoopEnds([&] {
-            QTest::mouseClick(&intro.Label2(), Qt::LeftButton);
-            board.close();
+            QTest::mouseClick(&shown.intro.Label2(), Qt::LeftButton);
+            shown.board.close();
             QTimer::singleShot(50, &App(), [&] {
                 ranOn = true;
                 App().ShowException(QStringLiteral("broken"));
