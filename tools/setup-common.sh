@@ -3,7 +3,7 @@
 
 # Build and run-time packages of a fresh Debian 12 machine.
 ZUB_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ lld pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6multimediawidgets6 qt6-qpa-plugins libgl-dev
     libjpeg-dev libx11-dev
     qt6-wayland
