@@ -156,7 +156,7 @@ private Q_SLOTS:
         while (running.elapsed() < 1000 * seconds) {
             std::unique_ptr<MediaPlayer>& player = players[random() % players.size()];
             player->Play();
-            QThread::usleep(1u << (random() % 15)); // from a microsecond to 16 ms into its start
+            QThread::usleep(1u << (random() % 17)); // from a microsecond to 65 ms into its start
             if (random() % 2)
                 player->Stop();
             else
