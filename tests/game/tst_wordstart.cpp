@@ -20,11 +20,11 @@ private Q_SLOTS:
         QCOMPARE(f.flags().BackPanel.Left, -1);
         QCOMPARE(f.flags().BackPanel.Top, -1);
         f.guess("FQ");
-        const QString before = Snapshot(*f.game);
+        const Snapshot before(*f.game);
         f.cues.take();
         WriteBytes(f.files.Words1000, WordList({"OWL"}));
         f.game->FormActivate(800, 600);
-        QCOMPARE(Snapshot(*f.game), before);
+        QVERIFY(Snapshot(*f.game) == before);
         QVERIFY(f.cues.calls.isEmpty());
     }
 
