@@ -1,8 +1,8 @@
 #include "boardtestdata.h"
 
 #include "game/cues.h"
+#include "wavebytes.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <cmath>
@@ -49,19 +49,8 @@ void BoardTestData::remove(const QString& relativePath) const
 void BoardTestData::WriteTone(const QString& path, int milliseconds)
 {
     constexpr quint32 sampleRate = 22050;
-    const quint32 samples = sampleRate * quint32(milliseconds) / 1000;
-    QByteArray bytes;
-    QDataStream wave(&bytes, QIODevice::WriteOnly);
-    wave.setByteOrder(QDataStream::LittleEndian);
-    // A RIFF header, then the format: PCM, mono, 16-bit samples.
-    wave.writeRawData("RIFF", 4);
-    wave << quint32(36 + 2 * samples);
-    wave.writeRawData("WAVEfmt ", 8);
-    wave << quint32(16) << quint16(1) << quint16(1) << sampleRate << quint32(2 * sampleRate) << quint16(2)
-         << quint16(16);
-    wave.writeRawData("data", 4);
-    wave << quint32(2 * samples);
-    for (quint32 i = 0; i < samples; ++i)
-        wave << qint16(8000 * std::sin(2 * std::numbers::pi * 440.0 * i / sampleRate));
-    writeFile(path, bytes);
+    QList<qint16> samples(sampleRate * milliseconds / 1000);
+    for (qsizetype i = 0; i < samples.size(); ++i)
+        samples[i] = qint16(8000 * std::sin(2 * std::numbers::pi * 440.0 * double(i) / sampleRate));
+    writeFile(path, zub::test::WaveBytes(samples, sampleRate));
 }
