@@ -21,6 +21,8 @@ enum class ModuleState
 };
 ModuleState g_state = ModuleState::NotLoaded;
 MediaSystem* g_module = nullptr;
+// Kept for the rest of the run: the players and the movie thread run the module's code until the very end.
+QPluginLoader* g_loader = nullptr;
 
 } // namespace
 
@@ -41,15 +43,14 @@ MediaSystem* LoadMediaModule()
         return g_module;
     g_state = ModuleState::Failed;
     const QString path = MediaModulePath();
-    // Kept for the rest of the run: the players and the movie thread run its code until the very end.
-    auto* loader = new QPluginLoader(path);
-    loader->setLoadHints(QLibrary::PreventUnloadHint);
-    MediaSystem* module = qobject_cast<MediaSystem*>(loader->instance());
+    g_loader = new QPluginLoader(path);
+    g_loader->setLoadHints(QLibrary::PreventUnloadHint);
+    MediaSystem* module = qobject_cast<MediaSystem*>(g_loader->instance());
     if (!module)
         throw Error(QStringLiteral("Cannot load the media module \"%1\": %2")
                         .arg(QDir::toNativeSeparators(path),
-                             loader->isLoaded() ? QStringLiteral("it is not the game's media module.")
-                                                : loader->errorString()));
+                             g_loader->isLoaded() ? QStringLiteral("it is not the game's media module.")
+                                                  : g_loader->errorString()));
     g_module = module;
     g_state = ModuleState::Loaded;
     MediaHandle::ModuleLoaded(*module);
