@@ -45,7 +45,9 @@ MediaPlayer::~MediaPlayer()
 void MediaPlayer::Open(const QString& fileName)
 {
     const std::optional<CheckedWave> wave = ReadCheckedMediaFile(fileName);
-    SoundDeviceAvailable(); // before the media system starts
+    // Before the media system starts. The sound devices are asked for by the first sound: a movie starts
+    // without waiting for that.
+    PrepareMediaSystem();
     if (wave)
         m_sound = new SoundCue(wave->bytes, wave->format, this);
     else if (!m_feed)
