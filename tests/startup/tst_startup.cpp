@@ -10,7 +10,7 @@
 #include "game/cues.h"
 #include "game/game.h"
 #include "platform/error.h"
-#include "platform/media/mediaplayer.h"
+#include "platform/media/mediahandle.h"
 #include "platform/terminate.h"
 #include "startup/application.h"
 #include "startup/splash.h"

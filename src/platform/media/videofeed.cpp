@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
+#include <malloc.h>
 #include <utility>
 
 namespace zub {
@@ -80,7 +81,12 @@ void VideoFeed::takeDown()
         return;
     }
     // Deleting the player waits for its streaming threads, here on the movie thread.
-    delete std::exchange(m_player, nullptr);
+    if (m_player) {
+        delete std::exchange(m_player, nullptr);
+        // The decoding left megabytes of freed heap in the arenas of the streaming threads, which the C
+        // library keeps for later unless told to give them back: the intro's movie would stay resident.
+        malloc_trim(0);
+    }
     setTakeDownDue(false);
     if (m_released)
         deleteLater();
