@@ -106,6 +106,8 @@ private Q_SLOTS:
         QTest::newRow("missing") << kMissing << 0 << QString() << "Cannot open file";
         QTest::newRow("a folder") << kFolder << 0 << QString() << "It is a folder";
         QTest::newRow("empty") << QByteArray() << 0 << QString() << "List index out of bounds (0)";
+        QTest::newRow("LF then CR ends two lines, CR alone one")
+            << QByteArray("3\rCAT\n\rDOG\r\n") << 2 << "DOG" << QString();
 
         // Line 0, the count
         QTest::newRow("count in words")
