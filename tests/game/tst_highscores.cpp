@@ -159,9 +159,6 @@ private Q_SLOTS:
         row("as installed", kTable, Joined(kTable));
         row("first game: a copy of the installed table", kTable, kMissing);
         row("2000 above all", kTable, Joined(kTable), "Kim", "Kim", kHard, 4, "new 1 2 3 4 5 6 7 8 9");
-        row("1250 after 1500", kTable, Joined(kTable), "Kim", "Kim", kNormal, 5, "1 new 2 3 4 5 6 7 8 9");
-        row("1000 after the equal 1000", kTable, Joined(kTable), "Kim", "Kim", kEasy, 10,
-            "1 2 3 new 4 5 6 7 8 9");
         row("200 after the equal 200", kTable, Joined(kTable), "Kim", "Kim", kEasy, 2,
             "1 2 3 4 5 6 7 8 9 new");
         row("LF line ends", kTable, Joined(kTable, "\n"));
