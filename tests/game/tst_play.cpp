@@ -26,8 +26,7 @@ private Q_SLOTS:
     // A level chosen after New Game sets its points and first stage at once and closes the Level menu until
     // the next New Game. Each level allows its number of wrong letters: every one of them moves both
     // pictures on by a stage, up to stage 11, and the next one loses the word with the pictures left at
-    // stage 11. (That both pictures show the stage, and that the counter is one less, is checked after
-    // every event of the property run.)
+    // stage 11 (the board's tests see both pictures of each stage) and the word shown, no slot past it.
     void levelSetsItsPointsAndWrongLetters_data()
     {
         QTest::addColumn<int>("allowed");
@@ -65,6 +64,8 @@ private Q_SLOTS:
         f.miss(1);
         QCOMPARE(f.state().WrongGuessCount, 11);
         QVERIFY(f.flags().MovieScreen.Visible);
+        for (int n = 0; n < kLetterSlotCount; ++n)
+            QCOMPARE(f.flags().Letter[n].Visible, n < 3);
         QCOMPARE(f.state().LettersFound, 1);
         QCOMPARE(f.state().ScorePoints, points);
     }
@@ -231,7 +232,7 @@ private Q_SLOTS:
         f.game->Show1Click();
         f.game->About1Click();
         f.game->Exit1Click();
-        // Easy and 2000+ checked; that each menu has one check mark is checked through the property run.
+        // Easy and 2000+ checked; that each menu has one check mark is checked on the board.
         QVERIFY(f.flags().EnableHints1.Checked && f.flags().N20001.Checked);
         QCOMPARE(f.flags().Caption, QStringLiteral("Hangman Version 1.2 - Level - Easy - Words 2000+"));
         QCOMPARE(f.state().WrongGuessCount, 0);

@@ -100,18 +100,17 @@ private Q_SLOTS:
 
         const QString notANumber = QStringLiteral("is not a valid integer value");
         const QString notAWord = QStringLiteral("not a word of 3 to 13 capital letters");
-        const QByteArray tenMegabytes(10 * 1024 * 1024, 'A');
 
         // The file itself
         QTest::newRow("missing") << kMissing << 0 << QString() << "Cannot open file";
         QTest::newRow("a folder") << kFolder << 0 << QString() << "It is a folder";
         QTest::newRow("empty") << QByteArray() << 0 << QString() << "List index out of bounds (0)";
+        QTest::newRow("LF then CR ends two lines, CR alone one")
+            << QByteArray("3\rCAT\n\rDOG\r\n") << 2 << "DOG" << QString();
 
         // Line 0, the count
         QTest::newRow("count in words")
             << QByteArray("twelve\r\nCAT\r\n") << 0 << QString() << "'twelve' " + notANumber;
-        QTest::newRow("count of ten million digits")
-            << QByteArray(10'000'000, '7') + "\r\nCAT" << 0 << QString() << notANumber;
         QTest::newRow("count 0 takes line 1") << QByteArray("0\r\nCAT\r\n") << 12345 << "CAT" << QString();
         QTest::newRow("negative count") << QByteArray("-2\r\nCAT\r\nDOG\r\n") << 3 << "DOG" << QString();
         QTest::newRow("lowest count") << QByteArray("-2147483648\r\nCAT\r\n") << 0 << "CAT" << QString();
@@ -128,7 +127,6 @@ private Q_SLOTS:
         QTest::newRow("lower case") << QByteArray("1\r\ncat") << 0 << QString() << notAWord;
         QTest::newRow("NUL in the word") << QByteArray("1\r\nCA\0T", 7) << 0 << QString() << notAWord;
         QTest::newRow("8-bit letter") << QByteArray("1\r\nCAF\xc9") << 0 << QString() << notAWord;
-        QTest::newRow("ten-megabyte word") << "1\r\n" + tenMegabytes << 0 << QString() << notAWord;
     }
     void wordStartDrawsAWordOrNamesTheList()
     {
