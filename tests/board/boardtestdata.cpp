@@ -19,6 +19,14 @@ void writeFile(const QString& path, const QByteArray& bytes)
         throw std::runtime_error("cannot write test file " + path.toStdString());
 }
 
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + path.toStdString());
+    return file.readAll();
+}
+
 } // namespace
 
 BoardTestData::BoardTestData(const QString& word)
@@ -31,9 +39,15 @@ BoardTestData::BoardTestData(const QString& word)
           "Dee\r\n800\r\nEve\r\n600\r\nFay\r\n500\r\nGus\r\n400\r\nHal\r\n300\r\n"
           "Ivy\r\n200\r\nJon\r\n100\r\nreserved\r\n");
 
-    // The media layer plays files by their content, so a tone also stands in for the movie.
-    for (const QLatin1StringView name : zub::kMediaFiles)
-        WriteTone(m_dir.filePath(QStringLiteral("Intro/") + name), 120);
+    // A short tone stands in for each sound and the game's shortest movie for each movie: a movie player
+    // is only ever given a movie.
+    for (const QLatin1StringView name : zub::kMediaFiles) {
+        const QString path = m_dir.filePath(QStringLiteral("Intro/") + name);
+        if (name.endsWith(QLatin1StringView(".avi")))
+            writeFile(path, readFile(QStringLiteral(ZUB_SOURCE_DATA_DIR "/Intro/Game over.avi")));
+        else
+            WriteTone(path, 120);
+    }
 }
 
 void BoardTestData::write(const QString& relativePath, const QByteArray& bytes) const
