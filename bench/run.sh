@@ -3,8 +3,10 @@
 # memory and idle processor time, on a virtual X display of its own. Prints the figures with their goals;
 # it never fails on a figure, only when a part of it cannot run.
 #
-# Usage: bench/run.sh [--smoke] [--build <build folder>]
-#   --smoke  one run of each part and a few seconds of idle, to keep the benchmark working
+# Usage: bench/run.sh [--smoke] [--sound-server] [--build <build folder>]
+#   --smoke         one run of each part and a few seconds of idle, to keep the benchmark working
+#   --sound-server  the game plays on a PulseAudio server of the run's own, with a null sink, as on a
+#                   desktop with sound; without it no sound server runs and the game plays silently
 #   --build  a configured build folder whose benchmark targets are built; without it the benchmark is
 #            built into build/bench first
 set -euo pipefail
@@ -16,16 +18,18 @@ source "$root/tests/e2e/xvfb.sh"
 build="$root/build/bench"
 smoke=0
 prebuilt=0
+sound_server=0
 while [ $# -gt 0 ]; do
     case $1 in
     --smoke) smoke=1 ;;
+    --sound-server) sound_server=1 ;;
     --build)
         build=$2
         prebuilt=1
         shift
         ;;
     *)
-        echo "usage: $0 [--smoke] [--build <build folder>]" >&2
+        echo "usage: $0 [--smoke] [--sound-server] [--build <build folder>]" >&2
         exit 2
         ;;
     esac
@@ -46,8 +50,10 @@ else
 fi
 
 work=$(mktemp -d)
+server_pid=
 cleanup() {
     xvfb_stop
+    [ -z "$server_pid" ] || kill "$server_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -62,6 +68,23 @@ export XDG_DATA_HOME="$work/home"
 mkdir -p "$XDG_DATA_HOME"
 
 log="$work/programs.log"
+sound="no sound server"
+if [ "$sound_server" = 1 ]; then
+    export XDG_RUNTIME_DIR="$work/run" PULSE_STATE_PATH="$work/pulse"
+    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    pulseaudio -n --daemonize=no --system=false --exit-idle-time=-1 --use-pid-file=false -F /dev/null \
+        --load="module-null-sink sink_name=bench" --load=module-native-protocol-unix 2>>"$log" &
+    server_pid=$!
+    for _ in $(seq 100); do
+        pactl info >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    pactl info >/dev/null 2>&1 || {
+        echo "bench: the sound server did not start" >&2
+        exit 1
+    }
+    sound="a PulseAudio server with a null sink"
+fi
 show_log() {
     echo "bench: $1 failed; the programs' last output:" >&2
     tail -n 40 "$log" >&2
@@ -69,7 +92,7 @@ show_log() {
 }
 
 echo "Zub Hangman benchmark: $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, load average" \
-    "$(cut -d' ' -f1-3 /proc/loadavg), Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6), Xvfb 1024x768x24"
+    "$(cut -d' ' -f1-3 /proc/loadavg), Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6), Xvfb 1024x768x24, $sound"
 # A part that hangs is ended and counts as failed.
 timeout --kill-after=5 "$limit" "$build/bench/zub-bench-startup" "$build/bench/zub-hangman-bench" "$build/bench/zub-bench-barewindow" \
     "$runs" "$idle" "$log" || show_log "the start-up benchmark"

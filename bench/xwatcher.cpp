@@ -3,11 +3,13 @@
 #include "processfigures.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <poll.h>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 
 namespace zub::bench {
 
@@ -104,6 +106,26 @@ pid_t XWatcher::ownerOf(Window window)
     if (data)
         XFree(data);
     return owner;
+}
+
+std::optional<double> XWatcher::waitForPicture(int x, int y, int width, int height, double timeout)
+{
+    const double until = MonotonicSeconds() + timeout;
+    const Window root = DefaultRootWindow(m_display);
+    while (MonotonicSeconds() < until) {
+        if (XImage* image =
+                XGetImage(m_display, root, x, y, unsigned(width), unsigned(height), AllPlanes, ZPixmap)) {
+            bool picture = false;
+            for (int row = 0; row < height && !picture; ++row)
+                for (int column = 0; column < width && !picture; ++column)
+                    picture = (XGetPixel(image, column, row) & 0xFFFFFF) != 0;
+            XDestroyImage(image);
+            if (picture)
+                return MonotonicSeconds();
+        }
+        usleep(1000);
+    }
+    return std::nullopt;
 }
 
 } // namespace zub::bench

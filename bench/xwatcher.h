@@ -34,6 +34,11 @@ public:
     std::optional<Mapped> waitForMap(pid_t pid, Window except, double timeout,
                                      const std::function<bool()>& keepWaiting);
 
+    // Waits up to timeout seconds for any pixel of the screen's rectangle other than black, looking every
+    // millisecond; returns the monotonic seconds when it was seen. The intro's movie panel is black until
+    // the movie's first picture is painted into it.
+    std::optional<double> waitForPicture(int x, int y, int width, int height, double timeout);
+
     // Moves the pointer to (x, y) and clicks the left button, through the server's test extension when
     // it is at hand, else through xdotool. Returns the moment the click was sent.
     double click(int x, int y);

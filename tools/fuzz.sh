@@ -2,10 +2,11 @@
 # Builds the fuzz targets with clang and libFuzzer (address and undefined-behaviour checks on every
 # library) and runs each of them for a bounded time, starting from the seeds in fuzz/corpus/<target>.
 #
-#   tools/fuzz.sh --short                 20 seconds per target (what the test suite runs)
+#   tools/fuzz.sh --short                 10 seconds per target (what the test suite runs)
 #   tools/fuzz.sh --long 600              600 seconds per target
 #   tools/fuzz.sh --long 600 wordlist     one target only (jpeg, dib, wordlist, highscores, sound)
-#   --build-dir DIR                       build folder (default build/fuzz)
+#   --build-dir DIR                       build folder (default build/fuzz); one configured with the fuzz
+#                                         targets already, such as build/asan, is used as it is
 #
 # New inputs the fuzzers find interesting collect in <build>/corpus/<target>; an input that fails lands
 # in <build>/findings/<target>/ and the script ends with status 1. Keep a fixed finding as a regression
@@ -14,12 +15,12 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 
-seconds=20
+seconds=10
 build_dir="$top/build/fuzz"
 targets=()
 while [ $# -gt 0 ]; do
     case "$1" in
-    --short) seconds=20 ;;
+    --short) seconds=10 ;;
     --long)
         seconds="${2:?--long needs a number of seconds}"
         shift
@@ -45,10 +46,13 @@ if ! command -v clang++ >/dev/null; then
     exit 77
 fi
 
-flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
-cmake -S "$top" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_FLAGS="$flags" -DZUB_FUZZ=ON -DZUB_BUILD_TESTS=OFF >"$build_dir.configure.log" 2>&1 ||
-    { cat "$build_dir.configure.log"; exit 1; }
+# A build folder configured with the fuzz targets already (the sanitizer preset's) is used as it is.
+if ! grep -qs '^ZUB_FUZZ:[A-Z]*=ON$' "$build_dir/CMakeCache.txt"; then
+    flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+    cmake -S "$top" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+        -DCMAKE_CXX_FLAGS="$flags" -DZUB_FUZZ=ON -DZUB_BUILD_TESTS=OFF -DZUB_BENCH=OFF >"$build_dir.configure.log" 2>&1 ||
+        { cat "$build_dir.configure.log"; exit 1; }
+fi
 cmake --build "$build_dir" -j2 --target "${targets[@]/#/fuzz_}"
 
 # Leaks are looked for too: the targets hold nothing between runs but the files of their own folder.

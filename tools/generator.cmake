@@ -4,6 +4,8 @@ set(CMAKE_CXX_STANDARD 20)
 set(CMAKE_CXX_STANDARD_REQUIRED ON)
 set(CMAKE_CXX_EXTENSIONS OFF)
 set(CMAKE_AUTOMOC ON)
+# Each generator's files are compiled a batch at a time, so Qt's headers are read once per batch.
+set(CMAKE_UNITY_BUILD ON)
 
 option(ZUB_WERROR "Treat compiler warnings as errors" ON)
 

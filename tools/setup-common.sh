@@ -3,7 +3,7 @@
 
 # Build and run-time packages of a fresh Debian 12 machine.
 ZUB_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ lld pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6multimediawidgets6 qt6-qpa-plugins libgl-dev
     libjpeg-dev libx11-dev
     qt6-wayland
@@ -11,13 +11,14 @@ ZUB_PACKAGES=(
     fonts-liberation
 )
 # Extra packages the test suite needs: a virtual X server, input simulation, format checks, the desktops
-# the game is played on (a window manager and a headless Wayland compositor) and a sound server to record
-# the game's sounds from.
+# the game is played on (a window manager and a headless Wayland compositor), a sound server to record
+# the game's sounds from, and clang with libFuzzer for the fuzzers.
 ZUB_TEST_PACKAGES=(
     xvfb xauth xdotool x11-apps x11-utils imagemagick clang-format
     openbox weston
     desktop-file-utils appstream reuse
     pulseaudio pulseaudio-utils sox
+    clang libclang-rt-14-dev
 )
 # Building and checking the Debian package (packaging/build-deb.sh).
 ZUB_PACKAGE_TOOLS=(
@@ -49,8 +50,14 @@ zub_install_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# Configures the preset $1 and builds it, or only the targets given after it.
 zub_build() {
     local preset=$1
+    shift
     cmake --preset "$preset"
-    cmake --build --preset "$preset"
+    if [ $# -gt 0 ]; then
+        cmake --build --preset "$preset" --target "$@"
+    else
+        cmake --build --preset "$preset"
+    fi
 }

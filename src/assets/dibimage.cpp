@@ -1,5 +1,6 @@
 #include "assets/dibimage.h"
 
+#include "assets/picturelimits.h"
 #include "platform/error.h"
 
 #include <QtEndian>
@@ -12,8 +13,6 @@ namespace {
 constexpr qint64 InfoHeaderSize = 40;
 constexpr qint64 PaletteEntries = 256;
 constexpr qint64 PaletteSize = PaletteEntries * 4;
-// Far beyond any picture of the board, small enough that no size computation below can overflow.
-constexpr qint64 MaxSide = 16384;
 
 // The fields of the information header the game relies on.
 struct InfoHeader
@@ -49,7 +48,7 @@ QString checkInfoHeader(const InfoHeader& header)
         return QStringLiteral("the information header is %1 bytes instead of 40").arg(header.headerSize);
     if (header.width <= 0 || header.height <= 0)
         return QStringLiteral("the size %1 x %2 is not positive").arg(header.width).arg(header.height);
-    if (header.width > MaxSide || header.height > MaxSide)
+    if (header.width > kMaxPictureSide || header.height > kMaxPictureSide)
         return QStringLiteral("the size %1 x %2 is too large").arg(header.width).arg(header.height);
     if (header.planes != 1)
         return QStringLiteral("it has %1 planes instead of 1").arg(header.planes);

@@ -1,5 +1,6 @@
 #include "assets/jpegdecoder.h"
 
+#include "assets/picturelimits.h"
 #include "platform/error.h"
 
 #include <csetjmp>
@@ -10,7 +11,6 @@ namespace zub {
 
 namespace {
 
-constexpr JDIMENSION MaxSide = 16384;
 constexpr qint64 MaxDecodedBytes = 100 * 1024 * 1024;
 
 // libjpeg's error manager extended by the place to jump back to. libjpeg is C: its error exit must not
@@ -103,7 +103,7 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& what)
 
     const JDIMENSION width = decoder.info.image_width;
     const JDIMENSION height = decoder.info.image_height;
-    if (width > MaxSide || height > MaxSide || qint64(width) * height * 3 > MaxDecodedBytes)
+    if (width > kMaxPictureSide || height > kMaxPictureSide || qint64(width) * height * 3 > MaxDecodedBytes)
         throw Error(QStringLiteral("The JPEG picture %1 is too large to decode: %2 x %3 pixels.")
                         .arg(what)
                         .arg(width)

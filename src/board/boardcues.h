@@ -6,21 +6,21 @@
 
 namespace zub {
 
-class MediaPlayer;
+class MediaHandle;
 
 // Plays the rules' cues on the board's media players, one player per cue.
 class BoardCues : public CuePlayer
 {
 public:
-    void bind(Cue cue, MediaPlayer& player);
+    void bind(Cue cue, MediaHandle& player);
 
     void Play(Cue cue) override;
     void Stop(Cue cue) override;
 
 private:
-    MediaPlayer& player(Cue cue) const;
+    MediaHandle& player(Cue cue) const;
 
-    std::array<MediaPlayer*, kCues.size()> m_players{};
+    std::array<MediaHandle*, kCues.size()> m_players{};
 };
 
 } // namespace zub

@@ -8,7 +8,7 @@
 #include "game/game.h"
 #include "platform/error.h"
 #include "platform/idlework.h"
-#include "platform/media/mediaplayer.h"
+#include "platform/media/mediahandle.h"
 #include "platform/terminate.h"
 
 #include <QCloseEvent>
@@ -77,12 +77,12 @@ TMain::~TMain() = default;
 void TMain::openMediaPlayers(const DataPaths& dataPaths)
 {
     for (const CueMedia& media : kCues) {
-        auto* player = new MediaPlayer(this);
+        auto* player = new MediaHandle(this);
         player->setObjectName(media.player);
         if (QWidget* screen = m_controls.movieScreens[static_cast<std::size_t>(media.cue)])
             player->setDisplay(screen);
         player->Open(dataPaths.media(media.file));
-        connect(player, &MediaPlayer::failed, this, [this](const QString& message) { m_report(message); });
+        connect(player, &MediaHandle::failed, this, [this](const QString& message) { m_report(message); });
         m_cues.bind(media.cue, *player);
     }
 }

@@ -22,6 +22,8 @@ struct Label
     QString Caption;
     bool Visible = true;
     int Left = 0;
+
+    bool operator==(const Label&) const = default;
 };
 
 // Where a panel lies in its parent.
@@ -29,33 +31,45 @@ struct Place
 {
     int Left = 0;
     int Top = 0;
+
+    bool operator==(const Place&) const = default;
 };
 
 struct ClickArea
 {
     bool Enabled = true;
+
+    bool operator==(const ClickArea&) const = default;
 };
 
 struct Picture
 {
     bool Visible = false;
+
+    bool operator==(const Picture&) const = default;
 };
 
 struct Panel
 {
     bool Visible = false;
+
+    bool operator==(const Panel&) const = default;
 };
 
 // An image whose picture is a bitmap resource loaded by name; empty until the first load.
 struct ResourceImage
 {
     QString ResourceName;
+
+    bool operator==(const ResourceImage&) const = default;
 };
 
 struct MenuItem
 {
     bool Enabled = true;
     bool Checked = false;
+
+    bool operator==(const MenuItem&) const = default;
 };
 
 // A timer of the board: the window runs a real timer while Enabled holds and delivers its ticks.
@@ -63,6 +77,8 @@ struct TimerFlags
 {
     int Interval = 0;
     bool Enabled = false;
+
+    bool operator==(const TimerFlags&) const = default;
 };
 
 // One letter tile: the click area over the backdrop and the used-tile picture under it.
@@ -70,6 +86,8 @@ struct Tile
 {
     ClickArea Button; // AButton .. ZButton (oButton, tButton)
     Picture Pic;      // APic .. ZPic
+
+    bool operator==(const Tile&) const = default;
 };
 
 struct ComponentFlags
@@ -124,6 +142,8 @@ struct ComponentFlags
     TimerFlags GameOverTimer{6000, false};
     TimerFlags WinTimer{2500, false};
     TimerFlags Timer1{16000, true};
+
+    bool operator==(const ComponentFlags&) const = default;
 
 private:
     static std::array<QString, 2 * kRankCount> filled(const QString& text)

@@ -28,6 +28,8 @@ struct GameState
     // WordSlot1 .. WordSlot13 (index 0 is WordSlot1): the captions of Letter1 .. Letter13 that a guess
     // compares with; " I" for an I, " " past the end of the word.
     std::array<QString, kLetterSlotCount> WordSlot{};
+
+    bool operator==(const GameState&) const = default;
 };
 
 } // namespace zub

@@ -41,6 +41,8 @@ public:
     // blank. Everything else stays as typed.
     static QString StorableName(QString name);
 
+    bool operator==(const HighScoreTable&) const = default;
+
 private:
     std::array<QString, kRankCount> m_names{};  // HSName1 .. HSName10
     std::array<QString, kRankCount> m_scores{}; // HSScore1 .. HSScore10

@@ -6,7 +6,7 @@
 #include "assets/storedpictures.h"
 #include "board/clickablelabel.h"
 #include "game/cues.h"
-#include "platform/media/mediaplayer.h"
+#include "platform/media/mediahandle.h"
 #include "platform/terminate.h"
 #include "startup/application.h"
 
@@ -85,10 +85,10 @@ TSplashScreen::TSplashScreen(const DataPaths& paths, QWidget* parent) : QWidget(
     connect(&m_Timer1, &QTimer::timeout, this, &TSplashScreen::Timer1Timer);
     m_Timer1.start();
 
-    m_Media = new MediaPlayer(this);
+    m_Media = new MediaHandle(this);
     m_Media->setDisplay(m_MovieScreen);
     m_Media->Open(paths.media(kIntroMovie));
-    connect(m_Media, &MediaPlayer::failed, this, &TSplashScreen::ReportMediaFailure);
+    connect(m_Media, &MediaHandle::failed, this, &TSplashScreen::ReportMediaFailure);
 
     FormCreate(screenBounds.width(), screenBounds.height());
 }

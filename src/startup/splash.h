@@ -10,7 +10,7 @@ namespace zub {
 
 class ClickableLabel;
 class DataPaths;
-class MediaPlayer;
+class MediaHandle;
 
 // The intro window: the intro movie on a black, borderless full-screen window, with a skip control.
 //
@@ -48,7 +48,7 @@ public:
     ClickableLabel& Image1() const { return *m_Image1; }
     ClickableLabel& Label2() const { return *m_Label2; }
     const QTimer& Timer1() const { return m_Timer1; }
-    const MediaPlayer& Media() const { return *m_Media; }
+    const MediaHandle& Media() const { return *m_Media; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -65,7 +65,7 @@ private:
     QLabel* m_Label1 = nullptr;
     ClickableLabel* m_Image1 = nullptr;
     ClickableLabel* m_Label2 = nullptr;
-    MediaPlayer* m_Media = nullptr;
+    MediaHandle* m_Media = nullptr;
     QTimer m_Timer1;
     QPointer<QWidget> m_Main;
     int m_IntroTicks = 0;

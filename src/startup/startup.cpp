@@ -4,7 +4,8 @@
 #include "assets/storedpictures.h"
 #include "board/mainscr.h"
 #include "game/cues.h"
-#include "platform/media/mediaplayer.h"
+#include "platform/media/mediahandle.h"
+#include "platform/media/medialoader.h"
 #include "startup/application.h"
 #include "startup/showatonce.h"
 #include "startup/splash.h"
@@ -34,7 +35,7 @@ void CreateGameForms(Application& application, const DataPaths& data, const QStr
     // Everything about the media files that can fail while the board is built fails here, before any
     // window shows.
     for (const QLatin1StringView name : kMediaFiles)
-        MediaPlayer::Check(data.media(name));
+        MediaHandle::Check(data.media(name));
     PrefetchStoredPictures(); // decoded while the intro window is built
     TSplashScreen& SplashScreen = application.CreateForm<TSplashScreen>(data);
     if (introBuilt)
@@ -51,7 +52,12 @@ int RunGame(Application& application, const DataPaths& data, const QString& user
     // The intro goes on the screen before the board is built: what could fail while the board is built
     // (its media files) has been checked by then, and the board is ready long before the player can skip.
     return RunApplication(application, [&](Application& app) {
-        CreateGameForms(app, data, userHighScores, [](QWidget& intro) { ShowAtOnce(intro); });
+        CreateGameForms(app, data, userHighScores, [](QWidget& intro) {
+            ShowAtOnce(intro);
+            // The media system is read only now that the intro is on its way to the screen; the intro's
+            // movie, asked for when the intro showed, starts as the module is loaded.
+            LoadMediaModule();
+        });
     });
 }
 

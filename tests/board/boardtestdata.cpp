@@ -1,8 +1,8 @@
 #include "boardtestdata.h"
 
 #include "game/cues.h"
+#include "wavebytes.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <cmath>
@@ -19,6 +19,14 @@ void writeFile(const QString& path, const QByteArray& bytes)
         throw std::runtime_error("cannot write test file " + path.toStdString());
 }
 
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + path.toStdString());
+    return file.readAll();
+}
+
 } // namespace
 
 BoardTestData::BoardTestData(const QString& word)
@@ -31,9 +39,15 @@ BoardTestData::BoardTestData(const QString& word)
           "Dee\r\n800\r\nEve\r\n600\r\nFay\r\n500\r\nGus\r\n400\r\nHal\r\n300\r\n"
           "Ivy\r\n200\r\nJon\r\n100\r\nreserved\r\n");
 
-    // The media layer plays files by their content, so a tone also stands in for the movie.
-    for (const QLatin1StringView name : zub::kMediaFiles)
-        WriteTone(m_dir.filePath(QStringLiteral("Intro/") + name), 120);
+    // A short tone stands in for each sound and the game's shortest movie for each movie: a movie player
+    // is only ever given a movie.
+    for (const QLatin1StringView name : zub::kMediaFiles) {
+        const QString path = m_dir.filePath(QStringLiteral("Intro/") + name);
+        if (name.endsWith(QLatin1StringView(".avi")))
+            writeFile(path, readFile(QStringLiteral(ZUB_SOURCE_DATA_DIR "/Intro/Game over.avi")));
+        else
+            WriteTone(path, 120);
+    }
 }
 
 void BoardTestData::write(const QString& relativePath, const QByteArray& bytes) const
@@ -49,19 +63,8 @@ void BoardTestData::remove(const QString& relativePath) const
 void BoardTestData::WriteTone(const QString& path, int milliseconds)
 {
     constexpr quint32 sampleRate = 22050;
-    const quint32 samples = sampleRate * quint32(milliseconds) / 1000;
-    QByteArray bytes;
-    QDataStream wave(&bytes, QIODevice::WriteOnly);
-    wave.setByteOrder(QDataStream::LittleEndian);
-    // A RIFF header, then the format: PCM, mono, 16-bit samples.
-    wave.writeRawData("RIFF", 4);
-    wave << quint32(36 + 2 * samples);
-    wave.writeRawData("WAVEfmt ", 8);
-    wave << quint32(16) << quint16(1) << quint16(1) << sampleRate << quint32(2 * sampleRate) << quint16(2)
-         << quint16(16);
-    wave.writeRawData("data", 4);
-    wave << quint32(2 * samples);
-    for (quint32 i = 0; i < samples; ++i)
-        wave << qint16(8000 * std::sin(2 * std::numbers::pi * 440.0 * i / sampleRate));
-    writeFile(path, bytes);
+    QList<qint16> samples(sampleRate * milliseconds / 1000);
+    for (qsizetype i = 0; i < samples.size(); ++i)
+        samples[i] = qint16(8000 * std::sin(2 * std::numbers::pi * 440.0 * double(i) / sampleRate));
+    writeFile(path, zub::test::WaveBytes(samples, sampleRate));
 }

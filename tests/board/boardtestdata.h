@@ -7,7 +7,8 @@
 #include <QTemporaryDir>
 
 // A data folder of the game's own shape, made afresh for one test: both word lists hold one word, the
-// high-score table holds Ann 1500, Bob 1200 ... Jon 100, and every media file is a short tone.
+// high-score table holds Ann 1500, Bob 1200 ... Jon 100, every sound is a short tone and every movie the
+// game's shortest.
 class BoardTestData
 {
 public:

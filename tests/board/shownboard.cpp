@@ -24,7 +24,10 @@ ShownBoard::ShownBoard(const QString& word) : m_data(word)
         throw std::runtime_error("showing the board did not start play");
 }
 
-ShownBoard::~ShownBoard() = default;
+ShownBoard::~ShownBoard()
+{
+    QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join(u'\n')));
+}
 
 void ShownBoard::click(const QString& name) const
 {

@@ -11,7 +11,8 @@
 #include <memory>
 
 // A board window built on a fresh data folder of its own, shown on the offscreen screen and activated,
-// whose errors are recorded instead of being shown in a modal box.
+// whose errors are recorded instead of being shown in a modal box: the test in which it is taken down
+// fails when any were reported.
 class ShownBoard
 {
 public:
@@ -21,7 +22,6 @@ public:
     const BoardTestData& data() const { return m_data; }
     zub::TMain& window() const { return *m_window; }
     const zub::ComponentFlags& flags() const { return m_window->game().flags(); }
-    const QStringList& errors() const { return m_errors; }
 
     // The named control, menu item or timer; a name the board lacks ends the test.
     template <typename T = QWidget> T* find(const QString& name) const

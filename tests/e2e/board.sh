@@ -1,15 +1,25 @@
 # shellcheck shell=bash
-# Finding and clicking the game's windows on the virtual display. Sourced, not executed:
+# Finding and clicking the game's windows on the virtual display. Places are in pixels of the unscaled
+# screen, which is $scale times smaller than the real one (desktop.sh sets scale; it is 1 without it).
+# Sourced, not executed:
 #
 #   wait_until <seconds> <command...>   waits until the command succeeds
 #   visible_window <title pattern>      succeeds while such a window is shown
-#   remember_region <name> X Y W H      keeps that region of the screen for region_changed
+#   remember_region <name> X Y W H      keeps that region of the real screen for region_changed, in the
+#                                       folder $region_folder
 #   region_changed <name> X Y W H       succeeds when the region differs from the one remembered
-#   find_board <screenshot>             finds the board below the menu bar; sets menu_height, board_left
-#                                       and board_top
-#   board_point L T W H                 prints the screen's x y of the middle of a control of the board
-#   open_file_menu <folder>             opens the File menu and waits until it shows
+#   click_at X Y                        clicks there
+#   board_point L T W H                 prints the x y of the middle of a control of the board, which
+#                                       desktop.sh's check_board_centred finds at board_left, board_top
+#   click_board L T W H                 clicks the middle of a control of the board
+#   click_letters <letter...>           clicks the letters' tiles
+#   open_menu <x>                       opens the menu whose title stands x pixels from the left of the
+#                                       menu bar, just above the client area, and waits until it shows
+#   choose <x> <item>                   opens that menu and chooses its item number <item>
+#   file_menu, words_menu, level_menu   the menus' x
 #   tile[letter]                        the letter tiles' click areas as Left Top Width Height
+
+scale=${scale:-1}
 
 wait_until() {
     local seconds=$1
@@ -36,35 +46,49 @@ region_changed() {
     ! compare -metric AE "$region_folder/region-$1.png" "$region_folder/region-now.png" null: 2>/dev/null
 }
 
-# The window fills the screen below its menu bar (light grey), and the board panel, 960 x 660, is centred
-# across and stands 10 pixels above the middle of the client area.
-find_board() {
-    local screen_width screen_height pixel
-    import -window root "$1"
-    read -r screen_width screen_height < <(identify -format '%w %h\n' "$1")
-    menu_height=0
-    while [ "$menu_height" -lt 60 ]; do
-        pixel=$(convert "$1" -crop "1x1+2+$menu_height" -format '%[fx:int(255*r)]' info:)
-        [ "$pixel" -lt 100 ] && break
-        menu_height=$((menu_height + 1))
-    done
-    [ "$menu_height" -gt 0 ] && [ "$menu_height" -lt 60 ] || fail "no menu bar found above the board"
-    board_left=$((screen_width / 2 - 480))
-    board_top=$((menu_height + (screen_height - menu_height) / 2 - 340))
-    echo "menu bar ${menu_height} px high, board at ${board_left},${board_top}"
+click_at() {
+    xdotool mousemove $((scale * $1)) $((scale * $2))
+    sleep 0.1
+    xdotool click 1
+    sleep 0.3
 }
 
 board_point() {
-    echo $((board_left + $1 + $3 / 2)) $((board_top + $2 + $4 / 2))
+    echo $((board_left / scale + $1 + $3 / 2)) $((board_top / scale + $2 + $4 / 2))
 }
 
-open_file_menu() {
-    local below_file=(0 "$menu_height" 120 40)
-    region_folder=$1
-    remember_region file-menu "${below_file[@]}"
-    xdotool mousemove 20 $((menu_height / 2)) click 1
-    wait_until 5 region_changed file-menu "${below_file[@]}" || fail "the File menu did not open"
+click_board() {
+    # shellcheck disable=SC2046
+    click_at $(board_point "$@")
+}
+
+click_letters() {
+    local letter
+    for letter; do
+        # shellcheck disable=SC2086
+        click_board ${tile[$letter]}
+    done
+}
+
+file_menu=18
+words_menu=65
+level_menu=113
+
+open_menu() {
+    local x=$((client_left / scale + $1)) y=$((client_top / scale - 10))
+    local below=($((scale * (x - 15))) $((scale * (y + 12))) $((scale * 100)) $((scale * 40)))
+    remember_region menu "${below[@]}"
+    click_at "$x" "$y"
+    wait_until 5 region_changed menu "${below[@]}" || fail "the menu at $1 did not open"
     sleep 0.3
+}
+
+choose() {
+    open_menu "$1"
+    for _ in $(seq "$2"); do
+        xdotool key Down
+    done
+    xdotool key Return
 }
 
 declare -A tile=(

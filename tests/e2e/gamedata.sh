@@ -2,8 +2,10 @@
 # What the end-to-end tests share. Sourced, not executed; expect_game_ends needs board.sh:
 #
 #   fail <message>                 ends the test with the message
-#   make_game_data <data> <out>    makes an empty data folder and output folder, the data folder with
-#                                  both word lists holding the one word HANGMAN
+#   make_game_data <data> <out> <the game's data>
+#                                  makes the data folder afresh, with both word lists holding the one
+#                                  word HANGMAN and the game's own high-score table and media, and an
+#                                  empty output folder whose home/ takes the player's own files
 #   start_game <program> <out>     starts the program, its output going to <out>/program.log; sets
 #                                  program_pid and program_log
 #   stop_game                      ends the program if it still runs; call it from the script's exit trap
@@ -22,6 +24,9 @@ make_game_data() {
     mkdir -p "$data/Intro" "$out/home"
     printf '1\r\nHANGMAN\r\n' >"$data/datalst2.zub"
     cp "$data/datalst2.zub" "$data/datalst.zub"
+    cp "$3/hang.zub" "$data/hang.zub"
+    cp "$3"/Intro/* "$data/Intro/"
+    export XDG_DATA_HOME="$out/home"
 }
 
 program_pid=

@@ -26,17 +26,13 @@ source_data=$3
 out=$4
 
 # --- The data folder: a one-word list, a high-score table of our own and the game's real media. --------
-make_game_data "$data" "$out"
+make_game_data "$data" "$out" "$source_data"
 table=(
     "Zub Hangman high scores"
     Ada 1500 Ben 1200 Cyd 1000 Dot 800 Eve 600 Fay 500 Gus 400 Hal 300 Ivy 200 Jo 100
     "end of table"
 )
 printf '%s\r\n' "${table[@]}" >"$data/hang.zub"
-cp "$source_data"/Intro/* "$data/Intro/"
-
-# The player's own files go to a folder of the test.
-export XDG_DATA_HOME="$out/home"
 saved_table="$XDG_DATA_HOME/zub-hangman/hang.zub"
 
 # --- A virtual display of our own, and the program on it. ------------------------------------------------
@@ -51,15 +47,6 @@ shot() {
 }
 
 region_folder=$out
-
-# Clicks the screen at X, Y given in pixels of the unscaled screen.
-click_at() {
-    xdotool mousemove $((scale * $1)) $((scale * $2))
-    sleep 0.1
-    xdotool click 1
-    sleep 0.3
-}
-
 start_game "$program" "$out"
 
 # --- The intro: full screen, "Skip Intro" at the right end of the strip along the bottom. On Wayland it
@@ -93,12 +80,6 @@ if [ "$desktop" = wayland ]; then
 fi
 
 # --- The board's title, and on openbox its place among the windows. ---------------------------------------
-# The places below are in pixels of the unscaled screen; the menu bar lies just above the client area.
-board_x=$((board_left / scale))
-board_y=$((board_top / scale))
-menu_x=$((client_left / scale))
-menu_y=$((client_top / scale - 10))
-
 # Succeeds when the board's _NET_WM_NAME and WM_NAME both read exactly $1.
 title_is() {
     local property
@@ -130,19 +111,6 @@ if [ "$desktop" = openbox ]; then
         fail "the board's Motif hints offer maximising: $(xprop -id "$board_window" _MOTIF_WM_HINTS)"
 fi
 
-# Clicks the middle of a control of the board given by its Left, Top, Width and Height on the board.
-click_board() {
-    click_at $((board_x + $1 + $3 / 2)) $((board_y + $2 + $4 / 2))
-}
-
-click_letters() {
-    local letter
-    for letter; do
-        # shellcheck disable=SC2086
-        click_board ${tile[$letter]}
-    done
-}
-
 # --- Win the word: every letter of HANGMAN, 7 positions at 100 points on Easy, with two wrong guesses on
 # the way, which cost nothing but two stages of the gallows. ----------------------------------------------
 click_letters H B A E N
@@ -155,7 +123,7 @@ sleep 2.5 # the well-done picture goes after 2.5 s
 click_board 305 520 336 41
 # The name-entry panel, 346 x 204 at 340, 93 on the board, is kept before the losing letter: the panel
 # comes 6 s after it, sooner than a slow machine may take screenshots of a large screen.
-name_panel=($((scale * (board_x + 340))) $((scale * (board_y + 93))) $((scale * 346)) $((scale * 204)))
+name_panel=($((scale * (board_left / scale + 340))) $((scale * (board_top / scale + 93))) $((scale * 346)) $((scale * 204)))
 click_letters B C D E F I J K L O
 remember_region name-panel "${name_panel[@]}"
 click_letters P
@@ -180,27 +148,11 @@ wait_until 10 cmp -s "$expected" "$saved_table" || {
 shot 07-high-scores 0.5
 
 # --- The commands that set the title, each replacing it whole, and File > Exit. --------------------------
-# Opens the menu whose title stands at $1 pixels from the left of the menu bar, waits until it hangs
-# below the menu bar, and chooses its item number $2.
-choose() {
-    local below=($((scale * (menu_x + $1 - 15))) $((scale * (menu_y + 12))) $((scale * 100)) $((scale * 40)))
-    remember_region menu "${below[@]}"
-    click_at $((menu_x + $1)) "$menu_y"
-    wait_until 5 region_changed menu "${below[@]}" || fail "the menu at $1 did not open"
-    sleep 0.3
-    for _ in $(seq "$2"); do
-        xdotool key Down
-    done
-    xdotool key Return
-}
-file=18
-words=65
-level=113
 # Menu, item, and the title it leaves. New Game opens the Level menu until a level is chosen; it keeps
 # the word list but goes back to Easy.
-for step in "$file 1 Easy - Words 1000+" "$level 1 Easy" "$file 1 Easy - Words 1000+" "$level 2 Normal" \
-    "$file 1 Easy - Words 1000+" "$level 3 Hard" "$file 1 Easy - Words 1000+" "$words 2 Easy -Words 2000+" \
-    "$file 1 Easy - Words 2000+" "$words 1 Easy -Words 1000+"; do
+for step in "$file_menu 1 Easy - Words 1000+" "$level_menu 1 Easy" "$file_menu 1 Easy - Words 1000+" \
+    "$level_menu 2 Normal" "$file_menu 1 Easy - Words 1000+" "$level_menu 3 Hard" "$file_menu 1 Easy - Words 1000+" \
+    "$words_menu 2 Easy -Words 2000+" "$file_menu 1 Easy - Words 2000+" "$words_menu 1 Easy -Words 1000+"; do
     read -r menu item title <<<"$step"
     choose "$menu" "$item"
     expect_title "Hangman Version 1.2 - Level - $title"
@@ -208,7 +160,7 @@ done
 shot 08-titles
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended at New Game"
 
-choose $file 2
+choose "$file_menu" 2
 expect_game_ends "at File > Exit"
 ! visible_window 'Hangman' >/dev/null || fail "a window is left after the program ended"
 check_no_errors

@@ -10,7 +10,11 @@ set -euo pipefail
 here=$(dirname "$0")
 # shellcheck source=tests/e2e/xvfb.sh
 source "$here/xvfb.sh"
+# shellcheck source=tests/e2e/gamedata.sh
 source "$here/gamedata.sh"
+# shellcheck source=tests/e2e/desktop.sh
+source "$here/desktop.sh"
+# shellcheck source=tests/e2e/board.sh
 source "$here/board.sh"
 
 program=$1
@@ -24,8 +28,7 @@ declare -A pitch=([Marker]=3000 [Media]=1700 [GameOverMovie]=1400 [BackSound]=40
 
 # --- The data folder: the cues as tones. The music lasts 5 s, so that its restart 16 s later stands out;
 # a found letter is a 30 ms blip, so that the starts of one click are told apart. -------------------------
-make_game_data "$data" "$out"
-cp "$source_data/hang.zub" "$data/hang.zub"
+make_game_data "$data" "$out" "$source_data"
 tone() { sox -n -r 22050 -c 1 -b 16 "$data/Intro/$1" synth "$2" sine "${pitch[$3]}" vol 0.5 fade q 0.005 "$2" 0.005; }
 tone backsound1.wav 5 BackSound
 tone winletter.wav 0.03 MediaWin
@@ -34,17 +37,15 @@ tone winner2.wav 4 WinSound
 tone newword.wav 0.3 NewWord
 sox -n -r 16000 -c 1 -b 16 "$out/marker.wav" synth 0.04 sine "${pitch[Marker]}" vol 0.5
 movie() {
-    ffmpeg -v error -f lavfi -i "color=$4:s=64x48:r=10:d=$2" -f lavfi -i "sine=f=${pitch[$3]}:d=$2" \
+    ffmpeg -y -v error -f lavfi -i "color=$4:s=64x48:r=10:d=$2" -f lavfi -i "sine=f=${pitch[$3]}:d=$2" \
         -c:v mjpeg -c:a pcm_s16le -ar 22050 -ac 1 "$data/Intro/$1"
 }
 movie Hangman.avi 10 Media black
 movie "Game over.avi" 4 GameOverMovie red # its pictures are seen while its sound plays apart
-export XDG_DATA_HOME="$out/home"
 
 # --- A sound server of our own, its sink's monitor recorded from the start. -----------------------------
 export XDG_RUNTIME_DIR="$out/run" HOME="$out/home"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-program_pid=
 server_pid=
 recorder_pid=
 silence_pid=
@@ -52,7 +53,7 @@ cleanup() {
     for pid in $program_pid $recorder_pid $silence_pid $server_pid; do
         kill "$pid" 2>/dev/null || true
     done
-    xvfb_stop
+    desktop_stop
 }
 trap cleanup EXIT
 pulseaudio -n --daemonize=no --system=false --exit-idle-time=-1 --use-pid-file=false -F /dev/null \
@@ -65,11 +66,11 @@ silence_pid=$!
 nice -n -10 parecord --latency-msec=50 -d zub.monitor --raw --format=s16le --rate=16000 --channels=1 "$out/sound.raw" &
 recorder_pid=$!
 
-xvfb_start "1024x768" "$out" || fail "the virtual display did not start"
+desktop_start bare "$out" || fail "the virtual display did not start"
+region_folder=$out
 skip_intro=($((1024 - 115 + 39)) $((768 - 90 + 58 + 10)))
-start_game() {
-    "$program" >"$out/program.log" 2>&1 &
-    program_pid=$!
+start_intro() {
+    start_game "$program" "$out"
     wait_until 20 visible_window '^Zub Hangman$' || fail "the intro did not appear"
     sleep 1.5
 }
@@ -95,11 +96,12 @@ cue_letter() {
 }
 
 # --- The scripted game: skip the intro, win HANGMAN, lose the next word, wait for the music, New Game. ---
-start_game
+start_intro
 cue_click "${skip_intro[@]}" skip Media- BackSound+
 wait_until 10 visible_window '^Hangman Version' || fail "the board did not appear after Skip Intro"
-sleep 0.5
-find_board "$out/board.png"
+sleep 1
+screenshot "$out/board.png"
+check_board_centred "$out/board.png"
 cue_letter H BackSound- MediaWin+
 cue_letter A MediaWin+x2
 cue_letter Z LoseLetter+
@@ -120,7 +122,7 @@ import -window root "$out/game-over.png"
 red=$(convert "$out/game-over.png" -fuzz 20% -fill black +opaque red -fill white -opaque red -format '%[fx:mean]' info:)
 awk -v red="$red" 'BEGIN { exit !(red > 0.01) }' || fail "the game-over movie's pictures were not seen (red share $red)"
 sleep 22
-open_file_menu "$out"
+open_menu "$file_menu"
 paplay "$out/marker.wav"
 xdotool key Down Return
 echo "new-game BackSound- NewWord+" >>"$plan"
@@ -140,7 +142,7 @@ python3 "$here/cue_onsets.py" "$out/sound.raw" "$plan" "$bound" "${args[@]}" || 
 kill "$program_pid"
 wait "$program_pid" || true
 cp "$source_data"/Intro/*.wav "$data/Intro/"
-start_game
+start_intro
 # Records the sink while the command runs and for a moment after; fails when that was near silence.
 heard() {
     local name=$1

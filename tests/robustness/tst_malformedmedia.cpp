@@ -6,8 +6,8 @@
 #include "platform/media/mediaplayer.h"
 #include "platform/media/soundcue.h"
 #include "testfiles.h"
+#include "wavebytes.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -30,24 +30,14 @@ const QString kEndsOrReported = QStringLiteral("ends or reported"); // either of
 // Any of these, or still loading: the media system may wait for the rest of a cut movie for good.
 const QString kMayStayLoading = QStringLiteral("may stay loading");
 
-// A RIFF wave file of 16-bit mono samples at 8000 Hz; the sizes in its header are given separately, so
-// they can lie about the samples that follow.
+// A wave file of 16-bit samples at 8000 Hz, a 200 Hz square tone, whose header may lie about its
+// channels and the size of its samples.
 QByteArray Wave(int samples, quint32 dataSize, quint16 channels = 1)
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + dataSize);
-    out.writeRawData("WAVEfmt ", 8);
-    // The format chunk: PCM, the channels, 8000 Hz, bytes a second and a frame, 16 bits a sample.
-    out << quint32(16) << quint16(1) << channels << quint32(8000) << quint32(8000 * 2 * channels)
-        << quint16(2 * channels) << quint16(16);
-    out.writeRawData("data", 4);
-    out << dataSize;
+    QList<qint16> tone(samples);
     for (int i = 0; i < samples; ++i)
-        out << qint16((i % 40 < 20) ? 3000 : -3000); // a 200 Hz square tone
-    return bytes;
+        tone[i] = (i % 40 < 20) ? 3000 : -3000;
+    return WaveBytes(tone, 8000, channels, dataSize);
 }
 
 QByteArray Noise(qsizetype size)

@@ -1,11 +1,13 @@
 // Damaged copies of the game's own pictures. The JPEG decoder and the bitmap-resource decoder either give
-// the whole picture or throw an error that names it; they never crash, hang or allocate what the bytes
-// cannot fill. Progressive JPEG pictures decode as well.
+// the whole picture or throw an error that names it, and the JPEG decoder's number for what it rejects or
+// only warns about; they never crash, hang or allocate what the bytes cannot fill. Progressive JPEG
+// pictures decode as well.
 #include "assets/dibimage.h"
 #include "assets/jpegdecoder.h"
 #include "testfiles.h"
 
 #include <QtEndian>
+#include <jerror.h>
 
 using namespace zub;
 using namespace zub::test;
@@ -68,10 +70,13 @@ private Q_SLOTS:
             << good + QByteArray(5000, '\xff') << QSize(381, 112) << "";
         QTest::newRow("progressive") << ReadBytes(ZUB_JPEG_CORPUS "/seed-progressive.jpg") << QSize(38, 31)
                                      << "";
+        QTest::newRow("no bytes at all")
+            << QByteArray() << QSize() << jpegError + QString::number(JERR_INPUT_EMPTY) + u' ';
         QTest::newRow("a BMP picture") << ReadBytes(":/zub/pictures/APic.bmp") << QSize() << jpegError;
         // Cut short in the headers, or in the scan where the decoder only warns of the missing data.
         QTest::newRow("cut inside the frame header") << good.left(frame + 8) << QSize() << jpegError;
-        QTest::newRow("cut in half") << good.left(good.size() / 2) << QSize() << jpegError;
+        QTest::newRow("cut in half") << good.left(good.size() / 2) << QSize()
+                                     << jpegError + QString::number(JWRN_JPEG_EOF) + u' ';
         QTest::newRow("end marker first") << WithBigEndian<quint8>(good, 1, 0xD9) << QSize() << jpegError;
         QTest::newRow("lossless frame marker")
             << WithBigEndian<quint8>(good, frame + 1, 0xC3) << QSize() << jpegError;

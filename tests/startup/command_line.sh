@@ -2,7 +2,8 @@
 # The program's command line, run where there is no display: --help and --version answer on standard
 # output with status 0, the version being the package's; anything else is refused on standard error with
 # status 2; and a start with no display ends with one line that says how to get one, with status 1
-# rather than a core dump, as does a start on a display that cannot be reached, naming it.
+# rather than a core dump, as does a start on a display that cannot be reached, naming it. The program
+# itself needs no media library.
 #
 # Usage: command_line.sh <program> <version of the build> <debian/changelog>
 set -uo pipefail
@@ -43,5 +44,12 @@ unused=4099
 while [ -e "/tmp/.X$unused-lock" ] || [ -e "/tmp/.X11-unix/X$unused" ]; do unused=$((unused + 1)); done
 with=("DISPLAY=:$unused")
 expect 1 "" "zub-hangman: cannot connect to display \":$unused\""
-[ "$failures" -eq 0 ] && echo "the options are answered and the missing and the unreachable display are told"
+# The program starts on Qt Core, Gui and Widgets: the media libraries come with the media module, loaded
+# once the intro shows.
+if readelf -d "$program" | grep -E 'NEEDED.*(Multimedia|pulse|gst)'; then
+    echo "FAIL: the program needs a media library at its start"
+    failures=$((failures + 1))
+fi
+[ "$failures" -eq 0 ] && echo "the options are answered, the missing and the unreachable display are told, and" \
+    "the program starts without the media libraries"
 exit $((failures > 0))

@@ -138,40 +138,16 @@ public:
     std::unique_ptr<Game> game;
 };
 
-// Everything the rules hold, as text, to show that an event changed nothing.
-inline QString Snapshot(const Game& game)
+// Everything the rules hold, to show that an event changed nothing.
+struct Snapshot
 {
-    const GameState& s = game.state();
-    const ComponentFlags& b = game.flags();
-    QStringList parts;
-    for (int n : {s.ScorePoints, s.LetterPoints, s.WrongGuessCount, s.HangPos, s.SwitchPos, s.LettersFound,
-                  s.WordLength, b.BackPanel.Left, b.BackPanel.Top, b.Dashes.Left})
-        parts << QString::number(n);
-    parts << s.ScorePointsText << b.Caption << b.HangmanPic.ResourceName << b.SwitchPosPic.ResourceName
-          << b.HighScoreImage.ResourceName << b.ScorePointsLabel.Caption << b.HighestScoreLabel.Caption
-          << b.Dashes.Caption << b.NameText;
-    parts += QStringList(s.WordSlot.begin(), s.WordSlot.end());
-    parts += QStringList(b.HSLabel.begin(), b.HSLabel.end());
-    QString flags;
-    const auto flag = [&flags](bool on) { flags += on ? u'1' : u'0'; };
-    for (const Tile& tile : b.Tiles) {
-        flag(tile.Button.Enabled);
-        flag(tile.Pic.Visible);
-    }
-    for (const Label& letter : b.Letter) {
-        flag(letter.Visible);
-        parts << letter.Caption << QString::number(letter.Left);
-    }
-    for (bool on :
-         {b.NewWordClick.Enabled, b.NewWordPic.Visible, b.MovieScreen.Visible, b.EnterNamePanel.Visible,
-          b.WellDonePanel.Visible, b.GameOverPanel.Visible, b.AboutPanel.Visible, b.Hints1.Enabled,
-          b.N10001.Checked, b.N20001.Checked, b.EnableHints1.Checked, b.EnablePictures1.Checked,
-          b.EnableBoth1.Checked, b.GameOverTimer.Enabled, b.WinTimer.Enabled, b.Timer1.Enabled})
-        flag(on);
-    parts << flags;
-    for (int rank = 1; rank <= kRankCount; ++rank)
-        parts << game.highScores().HSName(rank) << game.highScores().HSScore(rank);
-    return parts.join(u'|');
-}
+    explicit Snapshot(const Game& game) : state(game.state()), flags(game.flags()), table(game.highScores())
+    {}
+    bool operator==(const Snapshot&) const = default;
+
+    GameState state;
+    ComponentFlags flags;
+    HighScoreTable table;
+};
 
 } // namespace zub::test

@@ -9,7 +9,6 @@ namespace zub::artgen {
 namespace {
 
 constexpr int kFileHeaderBytes = 14;
-constexpr int kInfoHeaderBytes = 40;
 
 void requireIndexed(const QImage& picture, int maxColours, const char* what)
 {

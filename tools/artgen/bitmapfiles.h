@@ -7,6 +7,9 @@ namespace zub::artgen {
 
 // Writers for the uncompressed bitmap layouts the game reads: bottom-up rows padded to 4 bytes.
 
+// The information header in front of every picture, in bitmap and icon files alike.
+constexpr int kInfoHeaderBytes = 40;
+
 // Bytes in one stored row of `width` pixels at `bitsPerPixel`, padded to a multiple of 4.
 int StoredRowBytes(int width, int bitsPerPixel);
 

@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kIconHeaderBytes = 6;
 constexpr int kDirectoryEntryBytes = 16;
-constexpr int kInfoHeaderBytes = 40;
 constexpr int kTableEntries = 16;
 
 bool isMasked(const QImage& indexed, int x, int y)

@@ -1,12 +1,12 @@
 #include "platform/media/mediaplayer.h"
 
 #include "platform/error.h"
+#include "platform/media/mediafilecheck.h"
 #include "platform/media/mediasystem.h"
 #include "platform/media/moviesound.h"
 #include "platform/media/soundcue.h"
 #include "platform/media/videofeed.h"
 #include "platform/media/videosurface.h"
-#include "platform/media/waveheader.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,14 +14,11 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <optional>
-#include <utility>
 
 namespace zub {
 
 namespace {
 
-// A sound is held in memory while the game runs; the music, the longest, is well under 1 MB.
-constexpr qint64 kLongestWaveBytes = 32 * 1024 * 1024;
 // A movie whose sound is played apart is read whole once; the game-over movie is well under 1 MB.
 constexpr qint64 kLongestMovieBytes = 64 * 1024 * 1024;
 
@@ -30,45 +27,11 @@ QString shownName(const QString& fileName)
     return QDir::toNativeSeparators(fileName);
 }
 
-bool isWave(const QString& fileName)
-{
-    return fileName.endsWith(QLatin1StringView(".wav"), Qt::CaseInsensitive);
-}
-
-// What Open takes from a sound's file: all its bytes and what its header says.
-struct CheckedWave
-{
-    QByteArray bytes;
-    WaveFormat format;
-};
-
-// The file's bytes and format for a sound, nothing for a movie. Throws zub::Error naming the file when it is
-// missing or unreadable, or, for a sound, no wave sound the game can play.
-std::optional<CheckedWave> ReadCheckedFile(const QString& fileName)
-{
-    const QFileInfo file(fileName);
-    if (!file.exists())
-        throw Error(QStringLiteral("Cannot open media file \"%1\": the file does not exist.")
-                        .arg(shownName(fileName)));
-    QFile reading(fileName);
-    if (!file.isFile() || !reading.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Cannot open media file \"%1\": the file cannot be read.")
-                        .arg(shownName(fileName)));
-    if (!isWave(fileName))
-        return std::nullopt;
-    if (reading.size() > kLongestWaveBytes)
-        throw Error(QStringLiteral("Cannot open media file \"%1\": it is too long for a sound of the game.")
-                        .arg(shownName(fileName)));
-    QByteArray wave = reading.readAll();
-    const WaveFormat format = ReadWaveHeader(wave, shownName(fileName));
-    return CheckedWave{std::move(wave), format};
-}
-
 } // namespace
 
 void MediaPlayer::Check(const QString& fileName)
 {
-    ReadCheckedFile(fileName);
+    ReadCheckedMediaFile(fileName);
 }
 
 MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent) {}
@@ -81,8 +44,10 @@ MediaPlayer::~MediaPlayer()
 
 void MediaPlayer::Open(const QString& fileName)
 {
-    const std::optional<CheckedWave> wave = ReadCheckedFile(fileName);
-    SoundDeviceAvailable(); // before the media system starts
+    const std::optional<CheckedWave> wave = ReadCheckedMediaFile(fileName);
+    // Before the media system starts. The sound devices are asked for by the first sound: a movie starts
+    // without waiting for that.
+    PrepareMediaSystem();
     if (wave)
         m_sound = new SoundCue(wave->bytes, wave->format, this);
     else if (!m_feed)

@@ -49,12 +49,21 @@ void setQuietWarnings(bool quiet)
 
 } // namespace
 
-bool SoundDeviceAvailable()
+void PrepareMediaSystem()
 {
-    static const bool available = [] {
+    static const bool prepared = [] {
         keepJackOut();
         g_previousFilter = QLoggingCategory::installFilter(quietMediaWarnings);
         setQuietWarnings(true);
+        return true;
+    }();
+    (void)prepared;
+}
+
+bool SoundDeviceAvailable()
+{
+    static const bool available = [] {
+        PrepareMediaSystem();
         const bool found = !QMediaDevices::audioOutputs().isEmpty();
         setQuietWarnings(!found);
         if (!found)

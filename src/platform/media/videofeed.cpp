@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
+#include <malloc.h>
 #include <utility>
 
 namespace zub {
@@ -21,7 +22,7 @@ VideoFeed* VideoFeed::Create()
 void VideoFeed::Release()
 {
     if (thread()->isRunning())
-        deleteLater(); // the movie's player, a child, goes with it on the movie thread
+        QMetaObject::invokeMethod(this, &VideoFeed::release, Qt::QueuedConnection);
     else
         delete this; // the thread has ended: nothing can deliver to the feed any more
 }
@@ -39,6 +40,7 @@ void VideoFeed::Stop()
 
 void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
 {
+    setTakeDownDue(false);
     if (m_player && m_player->mediaStatus() == QMediaPlayer::EndOfMedia)
         takeDown(); // played to its end: built again, to start from the beginning
     if (m_player) {
@@ -60,23 +62,81 @@ void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
     connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& why) {
         if (m_lastError.isEmpty())
             m_lastError = why; // the first error names the cause; later ones follow from it
+        queueDueTakeDown();
     });
     m_player->setSource(QUrl::fromLocalFile(fileName));
     m_player->play();
 }
 
+void VideoFeed::release()
+{
+    m_released = true;
+    takeDown();
+}
+
 void VideoFeed::takeDown()
 {
+    if (starting()) {
+        setTakeDownDue(true);
+        return;
+    }
     // Deleting the player waits for its streaming threads, here on the movie thread.
-    delete std::exchange(m_player, nullptr);
+    if (m_player) {
+        delete std::exchange(m_player, nullptr);
+        // The decoding left megabytes of freed heap in the arenas of the streaming threads, which the C
+        // library keeps for later unless told to give them back: the intro's movie would stay resident.
+        malloc_trim(0);
+    }
+    setTakeDownDue(false);
+    if (m_released)
+        deleteLater();
+}
+
+void VideoFeed::setTakeDownDue(bool due)
+{
+    if (std::exchange(m_takeDownDue, due) == due)
+        return;
+    if (due)
+        HoldMovieThread();
+    else
+        LetGoOfMovieThread();
+}
+
+// Not from within the player's own signals: at the next turn, unless the movie was played again meanwhile.
+void VideoFeed::queueDueTakeDown()
+{
+    if (!m_takeDownDue || starting())
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_takeDownDue)
+                takeDown();
+        },
+        Qt::QueuedConnection);
+}
+
+// The playback has not reached its first state: it is neither loaded nor has it failed.
+bool VideoFeed::starting() const
+{
+    if (!m_player || !m_lastError.isEmpty())
+        return false;
+    const QMediaPlayer::MediaStatus status = m_player->mediaStatus();
+    return status == QMediaPlayer::NoMedia || status == QMediaPlayer::LoadingMedia;
 }
 
 void VideoFeed::noteStatus(QMediaPlayer::MediaStatus status)
 {
+    queueDueTakeDown();
     if (status == QMediaPlayer::EndOfMedia) {
         Q_EMIT playedToEnd();
-        // Not from within the player's own signal: taken down at the next turn.
-        QMetaObject::invokeMethod(this, &VideoFeed::takeDown, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_player && m_player->mediaStatus() == QMediaPlayer::EndOfMedia)
+                    takeDown();
+            },
+            Qt::QueuedConnection);
     }
     // The media system gives up on the file itself: that is bad input and is reported. Other errors (no
     // sound device, no resources) only mean that the movie is not seen or heard.

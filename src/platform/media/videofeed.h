@@ -18,12 +18,18 @@ namespace zub {
 // threads), so they run here and never on the game's thread: Play and Stop only post the request.
 // Frames are taken from the media system here as well and converted, so that the game only paints
 // finished pictures.
+//
+// While a playback starts, the media system's streaming threads add its sound and picture streams, each
+// under locks that a seek of the whole playback takes in the other order, and deleting the player seeks:
+// the two would wait for each other for good. So a take-down asked while the playback starts waits until
+// it has reached its first state (loaded, or failed), by which time every stream has been added.
 class VideoFeed : public QObject
 {
     Q_OBJECT
 
 public:
-    // Made for the movie thread; give it back with Release, never delete it directly.
+    // Made for the movie thread; give it back with Release, never delete it directly. It goes once its
+    // playback is taken down.
     static VideoFeed* Create();
     void Release();
 
@@ -42,13 +48,20 @@ Q_SIGNALS:
 private:
     VideoFeed() = default;
     void play(const QString& fileName, bool soundPlayedApart);
+    void release();
+    // Now, or once the playback has reached its first state.
     void takeDown();
+    void setTakeDownDue(bool due);
+    void queueDueTakeDown();
+    bool starting() const;
     void noteStatus(QMediaPlayer::MediaStatus status);
     void take(const QVideoFrame& frame);
     void convertLatest();
 
     QMediaPlayer* m_player = nullptr; // while the movie plays
     QVideoSink* m_sink = nullptr;
+    bool m_takeDownDue = false; // asked while the playback started; it holds the movie thread meanwhile
+    bool m_released = false;
     QString m_lastError; // the media system's first complaint about the file
     // The newest frame not converted yet. The media system waits while its frame is taken, so taking only
     // keeps it; the conversion runs afterwards, once for however many frames came meanwhile.

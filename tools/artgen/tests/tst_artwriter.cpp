@@ -1,6 +1,6 @@
 // The generator writes every picture the game loads, byte for byte as the game holds them: the game's own
-// tests decode the committed pictures (sizes, colour tables, transparency), so a generator that
-// reproduces them writes what the game reads.
+// tests decode and draw the committed pictures, so a generator that reproduces them writes what the game
+// reads.
 
 #include "artwriter.h"
 #include "bitmapfiles.h"

@@ -23,13 +23,6 @@ double Loudness(const AudioBuffer& sound, double from, double to)
     return last > first ? std::sqrt(sum / (last - first)) : 0.0;
 }
 
-// The 16-bit sample at index in the bytes of a wave file.
-qint16 sampleAt(const QByteArray& bytes, int index)
-{
-    const int at = 44 + 2 * index;
-    return qint16(quint16(quint8(bytes[at])) | quint16(quint8(bytes[at + 1])) << 8);
-}
-
 } // namespace
 
 using SoundMaker = AudioBuffer (*)();
@@ -98,30 +91,6 @@ private Q_SLOTS:
             const double after = Loudness(track, strokeEnd, strokeEnd + 0.1);
             QVERIFY2(after > 1.5 * before, qPrintable(QStringLiteral("no knock at %1 s").arg(strokeEnd)));
         }
-    }
-
-    void samplesAreRoundedAndClamped_data()
-    {
-        QTest::addColumn<float>("value");
-        QTest::addColumn<int>("stored");
-        QTest::newRow("silence") << 0.0f << 0;
-        QTest::newRow("half") << 0.5f << 16384;
-        QTest::newRow("minus half") << -0.5f << -16384;
-        QTest::newRow("full") << 1.0f << 32767;
-        QTest::newRow("minus full") << -1.0f << -32767;
-        QTest::newRow("too loud is clipped, not wrapped") << 1.7f << 32767;
-        QTest::newRow("too loud below") << -3.0f << -32767;
-    }
-
-    void samplesAreRoundedAndClamped()
-    {
-        QFETCH(float, value);
-        QFETCH(int, stored);
-        AudioBuffer sound(0.001);
-        sound.add(3, value);
-        const QByteArray bytes = WavBytes(sound);
-        QCOMPARE(int(sampleAt(bytes, 3)), stored);
-        QCOMPARE(int(sampleAt(bytes, 2)), 0);
     }
 
     // A wave file that cannot be written is named in the error; the bytes of written ones are held to the
