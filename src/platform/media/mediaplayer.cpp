@@ -29,11 +29,6 @@ QString shownName(const QString& fileName)
 
 } // namespace
 
-void MediaPlayer::Check(const QString& fileName)
-{
-    ReadCheckedMediaFile(fileName);
-}
-
 MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent) {}
 
 MediaPlayer::~MediaPlayer()

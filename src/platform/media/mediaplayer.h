@@ -30,8 +30,6 @@ public:
     // Binds the player to fileName. Throws zub::Error naming the file when it is missing, unreadable or,
     // for a sound, no uncompressed wave sound. Open once.
     void Open(const QString& fileName);
-    // The checks of Open alone, with no player: throws the same zub::Error for the same file.
-    static void Check(const QString& fileName);
     // Draws the movie into panel, filling it. Call once, before Open.
     void setDisplay(QWidget* panel);
 
