@@ -3,6 +3,7 @@
 #include "platform/media/moviethread.h"
 
 #include <QAudioOutput>
+#include <QFile>
 #include <QThread>
 #include <QUrl>
 #include <QVideoFrame>
@@ -52,7 +53,14 @@ void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
         connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoFeed::take, Qt::DirectConnection);
     }
     m_lastError.clear();
+    auto* movie = new QFile(fileName);
+    if (!movie->open(QIODevice::ReadOnly)) {
+        Q_EMIT failed(movie->errorString());
+        delete movie;
+        return;
+    }
     m_player = new QMediaPlayer(this);
+    movie->setParent(m_player); // read until the player goes
     auto* output = new QAudioOutput(m_player);
     // Muted rather than left out, so that the movie keeps the pace it has with its sound.
     output->setMuted(soundPlayedApart);
@@ -64,7 +72,8 @@ void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
             m_lastError = why; // the first error names the cause; later ones follow from it
         queueDueTakeDown();
     });
-    m_player->setSource(QUrl::fromLocalFile(fileName));
+    // Read through this thread: no stream is added before the build below and its seek have returned.
+    m_player->setSourceDevice(movie, QUrl::fromLocalFile(fileName));
     m_player->play();
 }
 
@@ -80,8 +89,11 @@ void VideoFeed::takeDown()
         setTakeDownDue(true);
         return;
     }
-    // Deleting the player waits for its streaming threads, here on the movie thread.
+    // Deleting the player waits for its streaming threads, here on the movie thread. Its playback is
+    // emptied first: deleting a playing player waits twice for it to pause, each time up to a second when
+    // the pause needs bytes that only this thread could hand over; emptying it waits once.
     if (m_player) {
+        m_player->setSource(QUrl());
         delete std::exchange(m_player, nullptr);
         // The decoding left megabytes of freed heap in the arenas of the streaming threads, which the C
         // library keeps for later unless told to give them back: the intro's movie would stay resident.
