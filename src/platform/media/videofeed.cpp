@@ -45,7 +45,8 @@ void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
     if (m_player && m_player->mediaStatus() == QMediaPlayer::EndOfMedia)
         takeDown(); // played to its end: built again, to start from the beginning
     if (m_player) {
-        m_player->play(); // a movie that is still playing runs on
+        if (!starting())
+            m_player->play(); // a movie that is still playing runs on; a loading one starts once loaded
         return;
     }
     if (!m_sink) {
@@ -73,8 +74,8 @@ void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
         queueDueTakeDown();
     });
     // Read through this thread: no stream is added before the build below and its seek have returned.
+    // The movie starts once loaded (noteStatus), unless it was stopped meanwhile.
     m_player->setSourceDevice(movie, QUrl::fromLocalFile(fileName));
-    m_player->play();
 }
 
 void VideoFeed::release()
@@ -140,6 +141,10 @@ bool VideoFeed::starting() const
 void VideoFeed::noteStatus(QMediaPlayer::MediaStatus status)
 {
     queueDueTakeDown();
+    // A paused playback is taken down at once; a playing one waits for it to pause, and pausing it
+    // just after it started needs bytes that this thread only hands over once the take-down is done.
+    if (status == QMediaPlayer::LoadedMedia && !m_takeDownDue)
+        m_player->play();
     if (status == QMediaPlayer::EndOfMedia) {
         Q_EMIT playedToEnd();
         QMetaObject::invokeMethod(
