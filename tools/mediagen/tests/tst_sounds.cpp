@@ -43,7 +43,6 @@ private Q_SLOTS:
         QTest::newRow("wrong letter") << SoundMaker(WrongLetterSound) << 0.2 << 0.99;
         QTest::newRow("won word") << SoundMaker(WonWordSound) << 1.0 << 2.0;
         QTest::newRow("new word") << SoundMaker(NewWordSound) << 0.3 << 0.99;
-        QTest::newRow("wood knock") << SoundMaker(WoodKnockSound) << 0.1 << 0.5;
         // The game starts the music again every 16 seconds.
         QTest::newRow("background music") << SoundMaker(BackgroundMusic) << 15.9 << 16.0;
         // The intro window hands over to the board after 25 seconds.
