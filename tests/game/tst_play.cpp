@@ -79,7 +79,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("guesses");
         QTest::addColumn<QList<int>>("found");
         QTest::addColumn<int>("points"); // a letter's worth at the level
-        QTest::newRow("Normal, L twice") << "LEVEL" << kNormal << "LEV" << QList<int>{2, 4, 5} << 250;
         QTest::newRow("Easy, three A") << "BANANA" << kEasy << "ANB" << QList<int>{3, 5, 6} << 100;
         QTest::newRow("Hard, I twice") << "IRIS" << kHard << "ISR" << QList<int>{2, 3, 4} << 500;
         QTest::newRow("with misses") << "CAT" << kEasy << "QCXYZAT" << QList<int>{0, 1, 1, 1, 1, 2, 3} << 100;
