@@ -156,7 +156,6 @@ private Q_SLOTS:
                                 << Joined(Ranked(lines, stored, QByteArray::number(score), order));
         };
         const QByteArray bom = "\xef\xbb\xbf";
-        row("as installed", kTable, Joined(kTable));
         row("first game: a copy of the installed table", kTable, kMissing);
         row("2000 above all", kTable, Joined(kTable), "Kim", "Kim", kHard, 4, "new 1 2 3 4 5 6 7 8 9");
         row("200 after the equal 200", kTable, Joined(kTable), "Kim", "Kim", kEasy, 2,
