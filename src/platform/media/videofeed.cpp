@@ -9,6 +9,7 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <malloc.h>
+#include <memory>
 #include <utility>
 
 namespace zub {
@@ -54,10 +55,9 @@ void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
         connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoFeed::take, Qt::DirectConnection);
     }
     m_lastError.clear();
-    auto* movie = new QFile(fileName);
+    auto movie = std::make_unique<QFile>(fileName);
     if (!movie->open(QIODevice::ReadOnly)) {
-        Q_EMIT failed(movie->errorString());
-        delete movie;
+        Q_EMIT failed(movie->errorString()); // the file went after the game checked it
         return;
     }
     m_player = new QMediaPlayer(this);
@@ -75,7 +75,7 @@ void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
     });
     // Read through this thread: no stream is added before the build below and its seek have returned.
     // The movie starts once loaded (noteStatus), unless it was stopped meanwhile.
-    m_player->setSourceDevice(movie, QUrl::fromLocalFile(fileName));
+    m_player->setSourceDevice(movie.release(), QUrl::fromLocalFile(fileName));
 }
 
 void VideoFeed::release()
@@ -141,8 +141,8 @@ bool VideoFeed::starting() const
 void VideoFeed::noteStatus(QMediaPlayer::MediaStatus status)
 {
     queueDueTakeDown();
-    // A paused playback is taken down at once; a playing one waits for it to pause, and pausing it
-    // just after it started needs bytes that this thread only hands over once the take-down is done.
+    // Not started if a take-down is due: that takes a paused playback down at once, while a playing one is
+    // first paused, which just after its start waits for bytes that this thread cannot hand over meanwhile.
     if (status == QMediaPlayer::LoadedMedia && !m_takeDownDue)
         m_player->play();
     if (status == QMediaPlayer::EndOfMedia) {
