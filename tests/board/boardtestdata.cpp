@@ -1,33 +1,13 @@
 #include "boardtestdata.h"
 
 #include "game/cues.h"
+#include "testfiles.h"
 #include "wavebytes.h"
 
-#include <QDir>
-#include <QFile>
 #include <cmath>
 #include <numbers>
-#include <stdexcept>
 
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write test file " + path.toStdString());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read " + path.toStdString());
-    return file.readAll();
-}
-
-} // namespace
+using namespace zub::test;
 
 BoardTestData::BoardTestData(const QString& word)
 {
@@ -44,7 +24,7 @@ BoardTestData::BoardTestData(const QString& word)
     for (const QLatin1StringView name : zub::kMediaFiles) {
         const QString path = m_dir.filePath(QStringLiteral("Intro/") + name);
         if (name.endsWith(QLatin1StringView(".avi")))
-            writeFile(path, readFile(QStringLiteral(ZUB_SOURCE_DATA_DIR "/Intro/Game over.avi")));
+            Put(path, ReadBytes(QStringLiteral(ZUB_SOURCE_DATA_DIR "/Intro/Game over.avi")));
         else
             WriteTone(path, 120);
     }
@@ -52,7 +32,7 @@ BoardTestData::BoardTestData(const QString& word)
 
 void BoardTestData::write(const QString& relativePath, const QByteArray& bytes) const
 {
-    writeFile(m_dir.filePath(relativePath), bytes);
+    Put(m_dir.filePath(relativePath), bytes);
 }
 
 void BoardTestData::remove(const QString& relativePath) const
@@ -66,5 +46,5 @@ void BoardTestData::WriteTone(const QString& path, int milliseconds)
     QList<qint16> samples(sampleRate * milliseconds / 1000);
     for (qsizetype i = 0; i < samples.size(); ++i)
         samples[i] = qint16(8000 * std::sin(2 * std::numbers::pi * 440.0 * double(i) / sampleRate));
-    writeFile(path, zub::test::WaveBytes(samples, sampleRate));
+    Put(path, WaveBytes(samples, sampleRate));
 }

@@ -3,7 +3,6 @@
 #include "assets/datapaths.h"
 
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
 // A data folder of the game's own shape, made afresh for one test: both word lists hold one word, the

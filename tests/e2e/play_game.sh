@@ -132,7 +132,6 @@ shot 05-word-lost 1
 # --- 6 s after the loss the name entry asks for the name of the 700 points. ----------------------------
 wait_until 15 region_changed name-panel "${name_panel[@]}" || fail "no name entry after the lost game"
 shot 06-name-entry 0.5
-[ ! -e "$saved_table" ] || ! grep -q Tester "$saved_table" || fail "a name was stored before it was entered"
 # NameText: 269 x 37 at 32, 65 in the name-entry panel, which lies at 340, 93 on the board.
 click_board $((340 + 32)) $((93 + 65)) 269 37
 xdotool type --delay 50 "Tester"
@@ -158,10 +157,8 @@ for step in "$file_menu 1 Easy - Words 1000+" "$level_menu 1 Easy" "$file_menu 1
     expect_title "Hangman Version 1.2 - Level - $title"
 done
 shot 08-titles
-kill -0 "$program_pid" 2>/dev/null || fail "the program ended at New Game"
 
 choose "$file_menu" 2
 expect_game_ends "at File > Exit"
-! visible_window 'Hangman' >/dev/null || fail "a window is left after the program ended"
 check_no_errors
 echo "the game was played from the intro to File > Exit; screenshots in $out"

@@ -156,7 +156,6 @@ private Q_SLOTS:
                                 << Joined(Ranked(lines, stored, QByteArray::number(score), order));
         };
         const QByteArray bom = "\xef\xbb\xbf";
-        row("as installed", kTable, Joined(kTable));
         row("first game: a copy of the installed table", kTable, kMissing);
         row("2000 above all", kTable, Joined(kTable), "Kim", "Kim", kHard, 4, "new 1 2 3 4 5 6 7 8 9");
         row("200 after the equal 200", kTable, Joined(kTable), "Kim", "Kim", kEasy, 2,
@@ -251,11 +250,9 @@ private Q_SLOTS:
                                 << QString::fromLatin1(error);
         };
         const QString notANumber = QStringLiteral("is not a valid integer value");
-        scoreRow("rank 3 score in words", 3, "lots", "'lots' " + notANumber);
         scoreRow("rank 1 score one past 32 bits", 1, "2147483648", notANumber);
         scoreRow("rank 4 score with two signs", 4, "+-800", notANumber);
         scoreRow("rank 6 score after a tab", 6, "\t500", notANumber);
-        scoreRow("rank 8 score with a decimal point", 8, "3.0", notANumber);
         scoreRow("rank 9 score in Arabic-Indic digits", 9, "\xd9\xa2\xd9\xa0\xd9\xa0", notANumber);
         scoreRow("rank 5 score empty", 5, "", "'' " + notANumber);
         scoreRow("rank 9 score with a blank after it", 9, "200 ", notANumber);

@@ -126,6 +126,20 @@ private Q_SLOTS:
         QVERIFY(ReadBytes(path) == bytes);
     }
 
+    void movieGoneBeforeItPlaysIsReportedByName()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("gone-Game over.avi"));
+        Put(path, ReadBytes(ZUB_SOURCE_DATA_DIR "/Intro/Game over.avi"));
+        MediaPlayer player;
+        QSignalSpy failures(&player, &MediaPlayer::failed);
+        player.Open(path);
+        QVERIFY(QFile::remove(path));
+        player.Play();
+        QTRY_COMPARE_WITH_TIMEOUT(failures.count(), 1, kSettleMs);
+        CheckErrorNames(failures.first().first().toString(), QDir::toNativeSeparators(path),
+                        QStringLiteral("Cannot play media file"));
+    }
+
 private:
     QTemporaryDir m_dir;
 };

@@ -38,12 +38,10 @@ inline QByteArray WordList(const QStringList& words)
         .toUtf8();
 }
 
-// The lines joined, each ended by lineEnd unless finalEnd is false for the last.
-inline QByteArray Joined(const QByteArrayList& lines, const QByteArray& lineEnd = "\r\n",
-                         bool finalEnd = true)
+// The lines joined, each ended by lineEnd.
+inline QByteArray Joined(const QByteArrayList& lines, const QByteArray& lineEnd = "\r\n")
 {
-    const QByteArray bytes = lines.join(lineEnd);
-    return finalEnd && !lines.isEmpty() ? bytes + lineEnd : bytes;
+    return lines.isEmpty() ? QByteArray() : lines.join(lineEnd) + lineEnd;
 }
 
 // The 22 lines of the installed high-score file: "Best scores" first, "end" last, and ranks 1 .. 10 named
@@ -75,7 +73,6 @@ public:
 
     const GameState& state() const { return game->state(); }
     const ComponentFlags& flags() const { return game->flags(); }
-    const HighScoreTable& highScores() const { return game->highScores(); }
 
     void start() { game->FormActivate(1024, 680); }
 

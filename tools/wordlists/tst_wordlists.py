@@ -68,8 +68,8 @@ class GeneratorTest(unittest.TestCase):
 
 
 class InstalledDataTest(unittest.TestCase):
-    """The committed word lists are well-formed, clean and of the promised size; the installed high-score
-    table has 22 lines, names on even lines, descending decimal scores."""
+    """The committed word lists are well-formed, clean and of the promised size (the installed high-score
+    table, written from the generator's own entries, is held by the regeneration below)."""
 
     def test_word_lists(self):
         blocklist = wordlists.Blocklist(wordlists.read_hash_list(HERE / "blocked-words.sha256"),
@@ -87,16 +87,6 @@ class InstalledDataTest(unittest.TestCase):
                     self.assertFalse(blocklist.blocks(word.lower()), "a blocked word is listed")
                 self.assertEqual({len(word) for word in words}, set(range(3, 14)))
         self.assertLessEqual(set(lists["datalst2.zub"][1:]), set(lists["datalst.zub"][1:]))
-
-    def test_table(self):
-        lines = read_crlf_lines(DATA / "hang.zub")
-        self.assertEqual(len(lines), 22)
-        for name in lines[1:21:2]:
-            self.assertRegex(name, r"^[A-Z][a-z]+$")
-        for score in lines[2:22:2]:
-            self.assertRegex(score, r"^(0|[1-9][0-9]*)$")
-        numbers = [int(score) for score in lines[2:22:2]]
-        self.assertEqual(numbers, sorted(set(numbers), reverse=True))
 
 
 @unittest.skipUnless(SYSTEM_DICTIONARY.exists() and SYSTEM_COMMON_DICTIONARY.exists(),

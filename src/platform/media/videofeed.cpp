@@ -3,11 +3,13 @@
 #include "platform/media/moviethread.h"
 
 #include <QAudioOutput>
+#include <QFile>
 #include <QThread>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <malloc.h>
+#include <memory>
 #include <utility>
 
 namespace zub {
@@ -44,7 +46,8 @@ void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
     if (m_player && m_player->mediaStatus() == QMediaPlayer::EndOfMedia)
         takeDown(); // played to its end: built again, to start from the beginning
     if (m_player) {
-        m_player->play(); // a movie that is still playing runs on
+        if (!starting())
+            m_player->play(); // a movie that is still playing runs on; a loading one starts once loaded
         return;
     }
     if (!m_sink) {
@@ -52,7 +55,13 @@ void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
         connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoFeed::take, Qt::DirectConnection);
     }
     m_lastError.clear();
+    auto movie = std::make_unique<QFile>(fileName);
+    if (!movie->open(QIODevice::ReadOnly)) {
+        Q_EMIT failed(movie->errorString()); // the file went after the game checked it
+        return;
+    }
     m_player = new QMediaPlayer(this);
+    movie->setParent(m_player); // read until the player goes
     auto* output = new QAudioOutput(m_player);
     // Muted rather than left out, so that the movie keeps the pace it has with its sound.
     output->setMuted(soundPlayedApart);
@@ -64,8 +73,9 @@ void VideoFeed::play(const QString& fileName, bool soundPlayedApart)
             m_lastError = why; // the first error names the cause; later ones follow from it
         queueDueTakeDown();
     });
-    m_player->setSource(QUrl::fromLocalFile(fileName));
-    m_player->play();
+    // Read through this thread: no stream is added before the build below and its seek have returned.
+    // The movie starts once loaded (noteStatus), unless it was stopped meanwhile.
+    m_player->setSourceDevice(movie.release(), QUrl::fromLocalFile(fileName));
 }
 
 void VideoFeed::release()
@@ -80,8 +90,11 @@ void VideoFeed::takeDown()
         setTakeDownDue(true);
         return;
     }
-    // Deleting the player waits for its streaming threads, here on the movie thread.
+    // Deleting the player waits for its streaming threads, here on the movie thread. Its playback is
+    // emptied first: deleting a playing player waits twice for it to pause, each time up to a second when
+    // the pause needs bytes that only this thread could hand over; emptying it waits once.
     if (m_player) {
+        m_player->setSource(QUrl());
         delete std::exchange(m_player, nullptr);
         // The decoding left megabytes of freed heap in the arenas of the streaming threads, which the C
         // library keeps for later unless told to give them back: the intro's movie would stay resident.
@@ -128,6 +141,10 @@ bool VideoFeed::starting() const
 void VideoFeed::noteStatus(QMediaPlayer::MediaStatus status)
 {
     queueDueTakeDown();
+    // Not started if a take-down is due: that takes a paused playback down at once, while a playing one is
+    // first paused, which just after its start waits for bytes that this thread cannot hand over meanwhile.
+    if (status == QMediaPlayer::LoadedMedia && !m_takeDownDue)
+        m_player->play();
     if (status == QMediaPlayer::EndOfMedia) {
         Q_EMIT playedToEnd();
         QMetaObject::invokeMethod(

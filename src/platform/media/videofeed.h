@@ -23,6 +23,8 @@ namespace zub {
 // under locks that a seek of the whole playback takes in the other order, and deleting the player seeks:
 // the two would wait for each other for good. So a take-down asked while the playback starts waits until
 // it has reached its first state (loaded, or failed), by which time every stream has been added.
+// Building the playback seeks to its start as well, before it returns; the movie's bytes are therefore
+// handed to the media system by this thread, so that no stream can be added until that build is done.
 class VideoFeed : public QObject
 {
     Q_OBJECT
